@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the normal build with the Qt program,
+# the AddressSanitizer + UndefinedBehaviorSanitizer build of the core tests,
+# and a short time-boxed run of every fuzz target.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+"$root/scripts/deps.sh"
+
+echo "== Build und Tests"
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure -j2
+
+echo "== Sanitizer-Build (ASan + UBSan) der Tests"
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Fuzz-Kurzlauf (${V3_FUZZ_SECONDS:-15} s je Ziel)"
+scripts/fuzz.sh "${V3_FUZZ_SECONDS:-15}"

@@ -1,0 +1,88 @@
+#pragma once
+// The application-wide state: every value the program shares across records,
+// data set and editors lives here once, reached through App(). Tests install a
+// fresh one per test with ScopedAppState.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Random.h"
+#include "platform/UserInterface.h"
+
+namespace v3 {
+
+constexpr int kLaenderSlots = 38;  // 0..36 fixed countries, 37 the bonus slot
+
+struct AppState {
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // Where messages and questions go; never null.
+    IUserInterface* ui = nullptr;
+    // The uniform random source; never null.
+    IRandom* random = nullptr;
+
+    // Running number behind placeholder names; only grows during a run.
+    uint32_t runningNumber = 0;
+    // Last error reported by a record through SetError.
+    std::string lastError;
+    std::string lastErrorClass;
+
+    // Host folder that stands for the working directory of the stored paths.
+    std::filesystem::path installDir = ".";
+
+    std::string DatenVerzeichnis = "\\DATA.V3\\";
+    std::string ModVerzeichnis = "\\DATA.MOD\\";
+    int32_t GeleseneFileID = 0;
+
+    // Per-country tables, copied from the program's fixed tables; slot 37 is
+    // replaced while a bonus country exists and LigaAnzahl[0] follows the data set.
+    std::array<std::string, kLaenderSlots> Laendername;
+    std::array<std::string, kLaenderSlots> Laenderkuerzel;
+    std::array<int, kLaenderSlots> NationNummer{};
+    std::array<int, kLaenderSlots> LigaAnzahl{};
+    std::array<std::string, kLaenderSlots> Flaggenbild;
+
+    // Test hook: when set and true for a host path, every write to that file
+    // fails as a full disk would. Never set by the program itself.
+    std::function<bool(const std::filesystem::path&)> failWritesTo;
+
+    int AktuellesLand = 0;
+    bool DatenGeaendert = false;
+    bool AnimationAktiv = false;
+    bool DarstellungOk = true;
+    bool LadenOk = false;
+    bool BandenSpeichern = false;
+
+    void SetUserInterface(IUserInterface* u) { ui = u ? u : &silentUi_; }
+    void SetRandom(IRandom* r) { random = r ? r : &defaultRandom_; }
+
+private:
+    SilentUserInterface silentUi_;
+    StdRandom defaultRandom_;
+};
+
+// The state in use.
+AppState& App();
+
+// Installs a fresh state for its lifetime and puts the previous one back after.
+class ScopedAppState {
+public:
+    ScopedAppState();
+    ~ScopedAppState();
+    ScopedAppState(const ScopedAppState&) = delete;
+    ScopedAppState& operator=(const ScopedAppState&) = delete;
+    AppState& operator*() { return state_; }
+    AppState* operator->() { return &state_; }
+
+private:
+    AppState state_;
+    AppState* previous_;
+};
+
+}  // namespace v3
