@@ -1,0 +1,54 @@
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace v3test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "v3test.XXXXXX").string();
+    char* made = ::mkdtemp(pattern.data());
+    if (!made) throw std::runtime_error("mkdtemp failed");
+    path_ = made;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::vector<std::string> ReadCrLfLines(const std::filesystem::path& p) {
+    std::string all = ReadBytes(p);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t lf = all.find('\n', start);
+        if (lf == std::string::npos) {
+            ADD_FAILURE() << "last line without line end in " << p;
+            lines.push_back(all.substr(start));
+            break;
+        }
+        if (lf == start || all[lf - 1] != '\r') ADD_FAILURE() << "line without CR LF in " << p;
+        size_t end = (lf > start && all[lf - 1] == '\r') ? lf - 1 : lf;
+        lines.push_back(all.substr(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+}  // namespace v3test
