@@ -53,6 +53,9 @@ struct AppState {
     std::function<bool(const std::filesystem::path&)> failWritesTo;
 
     int AktuellesLand = 0;
+    // Season start year, the first value of the small-settings record; kept here so
+    // records constructed before or without that record see the same year.
+    int Saisonstartjahr = 1998;
     bool DatenGeaendert = false;
     bool AnimationAktiv = false;
     bool DarstellungOk = true;
