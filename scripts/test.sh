@@ -8,7 +8,7 @@ cd "$root"
 "$root/scripts/deps.sh"
 
 echo "== Build und Tests"
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_BUILD_TESTS=ON
 ctest --test-dir build --output-on-failure -j2
 
 echo "== Sanitizer-Build (ASan + UBSan) der Tests"
