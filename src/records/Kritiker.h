@@ -1,0 +1,35 @@
+#pragma once
+// A critic of a country's media.
+#include <string>
+
+#include "records/V3Object.h"
+
+namespace v3 {
+
+class CV3File;
+
+class CKritiker : public CV3Object {
+public:
+    // Surname "NA%0.6d", first name "VN%0.6d".
+    CKritiker();
+
+    const std::string& Nachname() const { return nachname_; }
+    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    const std::string& Vorname() const { return vorname_; }
+    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+
+    // The "KRITIKER" section; the writer trims the names first. The reader
+    // returns false when the section or some of its values are missing.
+    bool SpeichernV3Localized(CV3File& file, int sprache);
+    bool LadenV3Localized(CV3File& file, int sprache);
+
+    friend bool operator==(const CKritiker& a, const CKritiker& b) {
+        return a.nachname_ == b.nachname_ && a.vorname_ == b.vorname_;
+    }
+
+private:
+    std::string nachname_;
+    std::string vorname_;
+};
+
+}  // namespace v3

@@ -1,0 +1,44 @@
+#pragma once
+// A reporter of a broadcaster, with an attitude towards the player's club.
+#include <cstdint>
+#include <string>
+
+#include "records/V3Object.h"
+
+namespace v3 {
+
+class CV3File;
+
+class CReporter : public CV3Object {
+public:
+    // Broadcaster "SE%0.6d", surname "NA%0.6d", first name "VN%0.6d" (in this order).
+    CReporter();
+
+    const std::string& Sender() const { return sender_; }
+    bool Sender(const std::string& v) { sender_ = v; return true; }
+    const std::string& Nachname() const { return nachname_; }
+    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    const std::string& Vorname() const { return vorname_; }
+    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    // Attitude: the position on the editor's scale from "Böse" to "Lieb".
+    int32_t Einstellung() const { return einstellung_; }
+    bool Einstellung(int32_t v) { einstellung_ = v; return true; }
+
+    // The "REPORTER" section; the writer trims the texts first. The reader
+    // returns false when the section or some of its values are missing.
+    bool SpeichernV3Localized(CV3File& file, int sprache);
+    bool LadenV3Localized(CV3File& file, int sprache);
+
+    friend bool operator==(const CReporter& a, const CReporter& b) {
+        return a.sender_ == b.sender_ && a.nachname_ == b.nachname_ && a.vorname_ == b.vorname_ &&
+               a.einstellung_ == b.einstellung_;
+    }
+
+private:
+    std::string sender_;
+    std::string nachname_;
+    std::string vorname_;
+    int32_t einstellung_ = 0;
+};
+
+}  // namespace v3
