@@ -1,6 +1,7 @@
 #include "dataset/AppState.h"
 
 #include "dataset/Layout.h"
+#include "platform/FreeTypeGlyphRenderer.h"
 
 namespace v3 {
 namespace {
@@ -9,7 +10,11 @@ AppState* current = nullptr;
 
 }  // namespace
 
-AppState::AppState() : ui(&silentUi_), random(&defaultRandom_) { ResetLaenderTabellen(*this); }
+AppState::AppState()
+    : ui(&silentUi_), random(&defaultRandom_), defaultGlyphs_(std::make_unique<FreeTypeGlyphRenderer>()) {
+    glyphs = defaultGlyphs_.get();
+    ResetLaenderTabellen(*this);
+}
 
 AppState::~AppState() = default;
 

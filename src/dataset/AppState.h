@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
+#include "platform/GlyphRenderer.h"
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
 
@@ -26,6 +28,9 @@ struct AppState {
     IUserInterface* ui = nullptr;
     // The uniform random source; never null.
     IRandom* random = nullptr;
+    // Draws texts with real fonts (the sponsors' boards); never null. The
+    // default opens its fonts on first use.
+    IGlyphRenderer* glyphs = nullptr;
 
     // Running number behind placeholder names; only grows during a run.
     uint32_t runningNumber = 0;
@@ -61,13 +66,20 @@ struct AppState {
     bool DarstellungOk = true;
     bool LadenOk = false;
     bool BandenSpeichern = false;
+    // Board templates (stored paths) whose fault has been shown already: a
+    // missing or broken template is reported once, not once for every sponsor
+    // that uses it. An entry goes when the template reads well again; the save
+    // empties the set when it asks about the board pictures.
+    std::set<std::string> reportedBoardTemplates;
 
     void SetUserInterface(IUserInterface* u) { ui = u ? u : &silentUi_; }
     void SetRandom(IRandom* r) { random = r ? r : &defaultRandom_; }
+    void SetGlyphRenderer(IGlyphRenderer* g) { glyphs = g ? g : defaultGlyphs_.get(); }
 
 private:
     SilentUserInterface silentUi_;
     StdRandom defaultRandom_;
+    std::unique_ptr<IGlyphRenderer> defaultGlyphs_;
 };
 
 // The state in use.
