@@ -1,0 +1,78 @@
+#include "records/AmateurJugendSpieler.h"
+
+#include <string_view>
+
+#include "records/V3File.h"
+
+namespace v3 {
+namespace {
+
+bool IsWhite(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+void TrimText(std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsWhite(s[b])) ++b;
+    while (e > b && IsWhite(s[e - 1])) --e;
+    s = s.substr(b, e - b);
+}
+
+bool SetLine(std::string& field, const std::string& text) {
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return false;
+    field = text;
+    return true;
+}
+
+}  // namespace
+
+CAmateurJugendSpieler::CAmateurJugendSpieler() : CV3Object("CAmateurJugendSpieler") {
+    nachname_ = Platzhalter("NA");
+    vorname_ = Platzhalter("VN");
+}
+
+bool CAmateurJugendSpieler::Vorname(const std::string& text) {
+    return SetLine(vorname_, text);
+}
+bool CAmateurJugendSpieler::Nachname(const std::string& text) {
+    return SetLine(nachname_, text);
+}
+
+bool CAmateurJugendSpieler::VereinNr(int v) {
+    if (v < -1) return false;
+    vereinNr_ = v;
+    return true;
+}
+
+bool CAmateurJugendSpieler::Position(int v) {
+    if (v < 0 || v > 9) return false;
+    position_ = v;
+    return true;
+}
+
+std::string CAmateurJugendSpieler::GetTeamName(std::span<const std::string> vereinsNamen) const {
+    if (vereinNr_ < 1 || size_t(vereinNr_) > vereinsNamen.size()) return {};
+    return vereinsNamen[size_t(vereinNr_ - 1)];
+}
+
+void CAmateurJugendSpieler::TrimNames() {
+    TrimText(vorname_);
+    TrimText(nachname_);
+}
+
+bool CAmateurJugendSpieler::WriteValues(CV3File& file) {
+    TrimNames();
+    return file.PutStr(vorname_) && file.PutStr(nachname_) && file.PutInt(vereinNr_) &&
+           file.PutInt(position_);
+}
+
+bool CAmateurJugendSpieler::ReadValues(CV3File& file) {
+    std::string vorname, nachname;
+    if (!file.GetStr(vorname)) return false;
+    vorname_ = std::move(vorname);
+    if (!file.GetStr(nachname)) return false;
+    nachname_ = std::move(nachname);
+    return file.GetInt(vereinNr_) && file.GetInt(position_);
+}
+
+}  // namespace v3
