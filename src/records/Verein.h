@@ -224,12 +224,12 @@ public:
     // all of them are taken.
     int SucheFreieRueckenNummer() const;
 
-    // Gives shirt numbers to a squad: seeds App().random from the current time,
-    // keeps every number that is unique (the first wearer of a number keeps it,
-    // later ones lose it), then per position 1..10, strongest first, hands out
-    // the position's three preferred numbers, and gives every player still
-    // without a number the first free number from a random start in 1..40.
-    // Empty entries are skipped.
+    // Gives shirt numbers to a squad: seeds App().random from the current time;
+    // a number stays with its first wearer (positions 1..10 in turn, each in
+    // list order) and later wearers lose it; then per position, strongest
+    // first, the position's three preferred numbers are handed out, and every
+    // player still without a number gets the first free number from a random
+    // start in 1..40. Empty entries are skipped.
     static void RueckenNrEinstellen(std::span<CSpieler* const> liste);
     static void RueckenNrEinstellen(Kader& liste);
 
