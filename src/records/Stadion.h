@@ -31,9 +31,6 @@ public:
     // numbers; per stand 500 standing places, 500 seats, 250 VIP places,
     // condition 1; home stand 2, away stand 3; everything else 0.
     CStadion();
-    virtual ~CStadion() = default;
-    CStadion(const CStadion&) = default;
-    CStadion& operator=(const CStadion&) = default;
 
     // Copies every field.
     void CopyDataFrom(const CStadion& other) { *this = other; }
