@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+  libjpeg62-turbo-dev
   xvfb xauth
 )
 
