@@ -192,8 +192,8 @@ std::string WriteBmp(const BmpImage& img) {
     Put16(out, img.bitsPerPixel);
     Put32(out, 0);
     Put32(out, imageSize);
-    Put32(out, 2835);  // 72 dots per inch
-    Put32(out, 2835);
+    Put32(out, 0);  // resolution not given
+    Put32(out, 0);
     Put32(out, entries);
     Put32(out, entries);
     for (uint32_t i = 0; i < entries; ++i) {
@@ -232,6 +232,8 @@ BmpError ReadBmp(std::string_view b, BmpImage& out) {
     const uint64_t paletteAt = uint64_t(kBmpFileHeaderSize) + h.infoSize;
     const uint64_t paletteEnd = paletteAt + uint64_t(entries) * 4;
     if (paletteEnd > b.size()) return BmpError::Truncated;
+    // An offset that points into the headers is no offset of pixels.
+    if (h.pixelOffset != 0 && h.pixelOffset < paletteAt) return BmpError::NotBitmap;
     const uint64_t pixelAt = h.pixelOffset != 0 ? h.pixelOffset : paletteEnd;
     const uint64_t rowBytes = h.RowBytes();
     const uint32_t rows = h.Rows();

@@ -49,7 +49,8 @@ struct BmpHeader {
 enum class BmpError {
     None,
     NotBitmap,         // shorter than both headers, no "BM", an information header under 40
-                       // bytes, or more palette entries than the bit depth has
+                       // bytes, more palette entries than the bit depth has, or a pixel
+                       // offset inside the headers
     Compressed,        // compression other than 0
     UnsupportedDepth,  // bits per pixel other than 1, 8 or 24
     BadSize,           // width or height 0, negative width, or absurdly large
@@ -77,7 +78,7 @@ struct BmpImage {
     BmpColour Rgb(int x, int y) const;  // the pixel's colour, through the palette where there is one
 };
 
-// The whole file: both headers (72 dpi, colours used = palette size), the palette
+// The whole file: both headers (no resolution, colours used = palette size), the palette
 // (8 bits: always 256 entries, missing ones black; 1 bit: 2 entries) and the rows
 // bottom row first. An 8-bit 32 x 32 picture gives 2102 bytes with the pixels at 1078.
 // The picture must be consistent (pixels.size() = width * height * BytesPerPixel()).

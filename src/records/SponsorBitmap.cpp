@@ -10,6 +10,7 @@
 
 #include "dataset/AppState.h"
 #include "dataset/Layout.h"
+#include "platform/Bmp.h"
 #include "platform/FileOps.h"
 #include "platform/GlyphRenderer.h"
 #include "platform/Text1252.h"
@@ -42,14 +43,6 @@ struct Vorlage {
 
 enum class VorlagenFehler { Keiner, Oeffnen, KeinBitmap, Gepackt, Keine256Farben, Groesse };
 
-uint16_t U16(const std::string& b, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8);
-}
-uint32_t U32(const std::string& b, size_t at) {
-    return static_cast<uint32_t>(U16(b, at)) | static_cast<uint32_t>(U16(b, at + 2)) << 16;
-}
-int32_t I32(const std::string& b, size_t at) { return static_cast<int32_t>(U32(b, at)); }
-
 // ".\banden\bande01.bmp" for template 0 up to ".\banden\bande36.bmp" for 35.
 std::string VorlagenPfad(int32_t vorlage) {
     char name[32];
@@ -57,45 +50,33 @@ std::string VorlagenPfad(int32_t vorlage) {
     return std::string(".\\banden\\") + name;
 }
 
-// Reads a template. Every offset is checked against the file's real length, so
-// a short or damaged file is refused instead of being read past its end.
+// Reads a template. The bitmap reader checks every offset against the file's
+// real length, so a short or damaged file is refused instead of being read
+// past its end.
 VorlagenFehler LeseVorlage(const std::string& storedPath, Vorlage& v) {
     std::string b;
     if (!ReadWholeFile(HostPath(storedPath), b)) return VorlagenFehler::Oeffnen;
-    if (b.size() < kDateiKopf + kInfoKopf || U16(b, 0) != 19778) return VorlagenFehler::KeinBitmap;
-    const uint32_t bfOffBits = U32(b, 10);
-    const uint32_t biSize = U32(b, 14);
-    const int32_t biWidth = I32(b, 18);
-    const int32_t biHeight = I32(b, 22);
-    const uint16_t biBitCount = U16(b, 28);
-    const uint32_t biCompression = U32(b, 30);
-    uint32_t biClrUsed = U32(b, 46);
-    if (biSize < kInfoKopf || biSize > b.size() - kDateiKopf) return VorlagenFehler::KeinBitmap;
-    if (biCompression != 0) return VorlagenFehler::Gepackt;
-    if (biBitCount != 8) return VorlagenFehler::Keine256Farben;
-    const bool vonOben = biHeight < 0;  // rows stored top to bottom
-    if (biWidth != kVorlageBreite || (biHeight != kVorlageHoehe && biHeight != -kVorlageHoehe))
-        return VorlagenFehler::Groesse;
-    if (biClrUsed == 0) biClrUsed = kFarben;
-    if (biClrUsed > kFarben) return VorlagenFehler::KeinBitmap;
-
-    const size_t paletteAt = kDateiKopf + biSize;
-    if (b.size() - paletteAt < biClrUsed * 4u) return VorlagenFehler::KeinBitmap;
-    for (uint32_t i = 0; i < biClrUsed; ++i) {
-        for (int k = 0; k < 3; ++k) v.palette[i * 4 + k] = static_cast<uint8_t>(b[paletteAt + i * 4 + k]);
+    BmpHeader h;
+    switch (ParseBmpHeader(b, h)) {
+    case BmpError::None: break;
+    case BmpError::Compressed: return VorlagenFehler::Gepackt;
+    case BmpError::UnsupportedDepth: return VorlagenFehler::Keine256Farben;
+    case BmpError::BadSize: return VorlagenFehler::Groesse;
+    default: return VorlagenFehler::KeinBitmap;
+    }
+    if (h.bitCount != 8) return VorlagenFehler::Keine256Farben;
+    if (h.width != kVorlageBreite || h.Rows() != static_cast<uint32_t>(kVorlageHoehe)) return VorlagenFehler::Groesse;
+    // Palette (a colour count of 0 means 256) and pixels, top row first.
+    BmpImage bild;
+    if (ReadBmp(b, bild) != BmpError::None) return VorlagenFehler::KeinBitmap;
+    for (size_t i = 0; i < bild.palette.size(); ++i) {
+        v.palette[i * 4] = bild.palette[i].b;
+        v.palette[i * 4 + 1] = bild.palette[i].g;
+        v.palette[i * 4 + 2] = bild.palette[i].r;
         v.palette[i * 4 + 3] = 0;
     }
-    // The pixels lie where the file header says; a header without that offset
-    // has them right behind the palette.
-    const size_t pixelAt = bfOffBits != 0 ? bfOffBits : paletteAt + biClrUsed * 4u;
-    const size_t pixelBytes = static_cast<size_t>(kVorlageBreite) * kVorlageHoehe;
-    if (pixelAt < paletteAt || pixelAt > b.size() || b.size() - pixelAt < pixelBytes)
-        return VorlagenFehler::KeinBitmap;
-    for (int row = 0; row < kVorlageHoehe; ++row) {
-        const int gespeichert = vonOben ? row : kVorlageHoehe - 1 - row;
-        std::memcpy(v.rand[row].data(), b.data() + pixelAt + static_cast<size_t>(gespeichert) * kVorlageBreite,
-                    kRand);
-    }
+    for (int row = 0; row < kVorlageHoehe; ++row)
+        std::memcpy(v.rand[row].data(), &bild.At(0, row), kRand);
     return VorlagenFehler::Keiner;
 }
 
@@ -180,15 +161,6 @@ void DrawText(Pixel& px, const std::string& name, const SponsorFont& f, uint8_t 
     }
 }
 
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, static_cast<uint16_t>(v));
-    Put16(out, static_cast<uint16_t>(v >> 16));
-}
-
 }  // namespace
 
 std::vector<uint8_t> CSponsor::ErzeugeBitmapPtr() const {
@@ -209,28 +181,14 @@ std::vector<uint8_t> CSponsor::ErzeugeBitmapPtr() const {
         std::memcpy(px[y].data() + kBoardWidth - kRand, vorlage.rand[y].data(), kRand);
     }
 
-    std::vector<uint8_t> out;
-    out.reserve(kBoardFileSize);
-    // File header.
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, static_cast<uint32_t>(kBoardFileSize));
-    Put32(out, 0);
-    Put32(out, kPixelOffset);
-    // Information header: bottom-up rows, no compression.
-    Put32(out, kInfoKopf);
-    Put32(out, kBoardWidth);
-    Put32(out, kBoardHeight);
-    Put16(out, 1);
-    Put16(out, 8);
-    Put32(out, 0);
-    Put32(out, kPixelBytes);
-    Put32(out, 0);
-    Put32(out, 0);
-    Put32(out, kFarben);
-    Put32(out, kFarben);
-    out.insert(out.end(), vorlage.palette.begin(), vorlage.palette.end());
-    for (int y = kBoardHeight - 1; y >= 0; --y) out.insert(out.end(), px[y].begin(), px[y].end());
+    // The file: both headers (bottom-up rows, no compression, 256 colours used
+    // and important), the template's palette, the pixels.
+    BmpImage bild = BmpImage::Blank(kBoardWidth, kBoardHeight, 8);
+    for (int i = 0; i < kFarben; ++i)
+        bild.palette[i] = {vorlage.palette[i * 4 + 2], vorlage.palette[i * 4 + 1], vorlage.palette[i * 4]};
+    for (int y = 0; y < kBoardHeight; ++y) std::memcpy(&bild.At(0, y), px[y].data(), kBoardWidth);
+    const std::string datei = WriteBmp(bild);
+    std::vector<uint8_t> out(datei.begin(), datei.end());
     return out;
 }
 

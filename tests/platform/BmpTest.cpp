@@ -125,6 +125,7 @@ TEST(Bmp, ReaderRefusesDamagedFilesWithoutReadingPastThem) {
         {"taller than the file", with(22, 33), BmpError::None, BmpError::Truncated},
         {"wider than the file", with(18, 33), BmpError::None, BmpError::Truncated},
         {"pixels beyond the end", with(10, 0xFFFFFFF0u), BmpError::None, BmpError::Truncated},
+        {"pixels inside the headers", with(10, 20), BmpError::None, BmpError::NotBitmap},
         {"info header beyond the end", with(14, 0xFFFFFFF0u), BmpError::None, BmpError::Truncated},
     };
     for (const Case& c : cases) {
