@@ -105,8 +105,8 @@ std::vector<int16_t> SynthesizeChant(uint32_t seed) {
     BandPass crowdL, crowdR, vowel1, vowel2, clapL, clapR;
     crowdL.Set(700, 0.7);
     crowdR.Set(760, 0.7);
-    vowel1.Set(750, 4.0);   // "o"/"a" formants
-    vowel2.Set(1150, 5.0);
+    vowel1.Set(750, 2.0);   // "o"/"a" formants
+    vowel2.Set(1150, 2.5);
     clapL.Set(1600, 1.2);
     clapR.Set(1500, 1.2);
     std::vector<double> left(n), right(n);
@@ -134,8 +134,8 @@ std::vector<int16_t> SynthesizeChant(uint32_t seed) {
         const double since = std::fmod(bar - 2 * beat + 4 * beat, beat);
         const double clapEnv = (bar >= 2 * beat) ? std::exp(-since * 38.0) : 0.0;
         const double murmur = 0.22 + 0.06 * std::sin(t * 1.7 + seed);
-        left[i] = crowdL.Run(rnd.Next()) * murmur + sung * 0.9 + clapL.Run(rnd.Next()) * clapEnv * 1.6;
-        right[i] = crowdR.Run(rnd.Next()) * murmur + sung * 0.85 + clapR.Run(rnd.Next()) * clapEnv * 1.5;
+        left[i] = crowdL.Run(rnd.Next()) * murmur + sung * 3.2 + clapL.Run(rnd.Next()) * clapEnv * 1.6;
+        right[i] = crowdR.Run(rnd.Next()) * murmur + sung * 3.0 + clapR.Run(rnd.Next()) * clapEnv * 1.5;
     }
     return ToPcm(left, right, 0.7);
 }
