@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "dataset/CountryTables.h"
 #include "platform/GlyphRenderer.h"
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
@@ -52,6 +53,12 @@ struct AppState {
     std::array<int, kLaenderSlots> NationNummer{};
     std::array<int, kLaenderSlots> LigaAnzahl{};
     std::array<std::string, kLaenderSlots> Flaggenbild;
+    // Clubs, amateur clubs and pool sizes by country, copied from the fixed
+    // table; slot 37 follows the bonus country.
+    std::array<CountryCounts, kLaenderSlots> countryCounts{};
+    // Size of each league of each country as its league files were last read
+    // (or its leagues created).
+    std::array<std::array<int, kLeagueSizeSlots>, kLaenderSlots> leagueSizes{};
 
     // Test hook: when set and true for a host path, every write to that file
     // fails as a full disk would. Never set by the program itself.

@@ -128,6 +128,7 @@ void ResetLaenderTabellen(AppState& s) {
         s.NationNummer[i] = kLaender[i].nation;
         s.LigaAnzahl[i] = kLaender[i].ligen;
         s.Flaggenbild[i] = kLaender[i].flagge;
+        s.countryCounts[i] = FixedCountryCounts(i);
     }
 }
 

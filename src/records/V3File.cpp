@@ -64,6 +64,7 @@ int CV3File::Open(const std::string& fileName, unsigned openFlags, FileException
     cursor = 0;
     atEnd_ = false;
     writeFailed_ = false;
+    wroteLine_ = false;
     reported_ = false;
     fileName_ = fileName;
     hostPath_ = (!fileName.empty() && fileName[0] == '/') ? std::filesystem::path(fileName)
@@ -118,6 +119,8 @@ void CV3File::SeekToBegin() {
     cursor = 0;
     atEnd_ = false;
 }
+
+bool CV3File::AtStart() const { return readMode ? cursor == 0 && !atEnd_ : !wroteLine_; }
 
 bool CV3File::NextRawLine(std::string_view& line) {
     if (!isOpen || !readMode || atEnd_ || cursor >= content.size()) {
@@ -180,6 +183,7 @@ bool CV3File::WriteLineQuiet(std::string_view text) {
         writeFailed_ = true;
         return false;
     }
+    wroteLine_ = true;
     return true;
 }
 

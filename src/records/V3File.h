@@ -48,6 +48,9 @@ public:
     // (the old file is then left as it was).
     virtual bool Close();
     void SeekToBegin();
+    // Reading: no line has been taken since Open or SeekToBegin. Writing:
+    // nothing has been written since Open.
+    bool AtStart() const;
 
     // Copies the next line, its LF included, into buf: at most size - 1 bytes,
     // always NUL-terminated. Returns null at the end of the data or with size 0.
@@ -112,6 +115,7 @@ private:
     std::filesystem::path hostPath_;
     AtomicFile out_;
     bool writeFailed_ = false;
+    bool wroteLine_ = false;
     bool reported_ = false;
 };
 
