@@ -78,7 +78,7 @@ TEST(DemoNames, SameSeedGivesTheSameNamesAndTheyFitTheRecords) {
     DemoNames names(rng);
     for (int land = 0; land <= 37; ++land) {
         SCOPED_TRACE("Land " + std::to_string(land));
-        for (int i = 0; i < 60; ++i) {
+        for (int i = 0; i < 30; ++i) {
             const ClubName club = names.Club(land);
             const struct {
                 std::string text;
