@@ -1,0 +1,18 @@
+#include "check/core/CheckRun.h"
+
+namespace v3 {
+
+CheckRun PrepareCheckRun(ICheckSink& sink, std::atomic<bool>& stop, const CheckSources& sources) {
+    const AppState& app = App();
+    CheckRun run;
+    run.daten = app.daten.get();
+    run.sources = sources;
+    run.laendername = app.Laendername;
+    run.laenderkuerzel = app.Laenderkuerzel;
+    run.aktuellesLand = app.AktuellesLand;
+    run.stop = &stop;
+    run.sink = &sink;
+    return run;
+}
+
+}  // namespace v3
