@@ -1,5 +1,5 @@
 # Fails when a source file of the core includes a Qt header.
-file(GLOB_RECURSE files ${ROOT}/records/* ${ROOT}/dataset/* ${ROOT}/platform/*
+file(GLOB_RECURSE files ${ROOT}/records/* ${ROOT}/dataset/* ${ROOT}/platform/* ${ROOT}/shell/*
      ${ROOT}/check/core/* ${ROOT}/editors/*/rules/*)
 set(bad "")
 foreach(f IN LISTS files)

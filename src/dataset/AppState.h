@@ -17,6 +17,8 @@
 
 namespace v3 {
 
+class CPictureCache;
+
 constexpr int kLaenderSlots = 38;  // 0..36 fixed countries, 37 the bonus slot
 
 struct AppState {
@@ -63,6 +65,10 @@ struct AppState {
     // Test hook: when set and true for a host path, every write to that file
     // fails as a full disk would. Never set by the program itself.
     std::function<bool(const std::filesystem::path&)> failWritesTo;
+
+    // The program's picture cache (set by the desktop program for its run; null
+    // where no pictures are shown).
+    CPictureCache* pictures = nullptr;
 
     int AktuellesLand = 0;
     // Season start year, the first value of the small-settings record; kept here so

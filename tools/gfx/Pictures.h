@@ -1,0 +1,23 @@
+#pragma once
+// Draws the program's own pictures: the main background, the dialog and
+// progress backgrounds, the ten animation frames, the About picture and the
+// marker of the national-squad chooser.
+#include <QImage>
+
+namespace v3gfx {
+
+// Main background (640 x 480): a football stadium at night.
+QImage MainBackground();
+// Background of the editor dialogs (800 x 600): light, calm, with a faint pitch.
+QImage DialogBackground();
+// Background of the progress windows (320 x 96): dark band with the name.
+QImage ProgressBackground();
+// Animation frame i (0..9): the part of the main background under the frame's
+// rectangle with the flying ball drawn into it.
+QImage AnimationFrame(const QImage& background, int i);
+// The About picture (420 x 300).
+QImage AboutPicture();
+// The marker of the nations without a country of their own (16 x 14).
+QImage MarkerPicture();
+
+}  // namespace v3gfx
