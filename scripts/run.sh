@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the desktop program and starts it on an installation directory:
-# the working directory, or the one given with --dir DIR.
+# Builds the desktop program and starts it on an installation directory: the
+# one given with --dir DIR, or else the demo installation in demo/ of the
+# repository, which is written on the first run (v3tool demo).
 set -euo pipefail
-here="$(pwd)"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_BUILD_TESTS=ON
 
-dir="$here"
+dir=""
 args=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -16,6 +16,14 @@ while [ $# -gt 0 ]; do
     *) args+=("$1"); shift ;;
   esac
 done
+
+if [ -z "$dir" ]; then
+  dir="$root/demo"
+  if [ ! -d "$dir/DATA.V3" ]; then
+    echo "Erzeuge die Demo-Installation in $dir ..."
+    "$root/build/tools/v3tool" demo "$dir"
+  fi
+fi
 dir="$(cd "$dir" && pwd)"
 
 cd "$dir"

@@ -77,7 +77,8 @@ CLandauswaehlenDlg::CLandauswaehlenDlg(QWidget* parent) : CDialogBM(133, parent)
     auto* grid = new QGridLayout(frame);
     constexpr int kRows = 9;
     for (int i = 0; i < int(std::size(kSpielerpools)); ++i) {
-        auto* r = new QRadioButton(QString::fromUtf8(kSpielerpools[i]), frame);
+        // "&" in a button text marks the mnemonic; the pool names show it as it is.
+        auto* r = new QRadioButton(QString::fromUtf8(kSpielerpools[i]).replace("&", "&&"), frame);
         grid->addWidget(r, i % kRows, i / kRows);
         radios_.push_back(r);
     }

@@ -26,6 +26,9 @@ CProgressBarDlg::CProgressBarDlg(QWidget* parent, int layout)
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
     bar_->setFixedHeight(14);
+    QPalette barColours = bar_->palette();
+    barColours.setColor(QPalette::Highlight, QColor(62, 168, 84));
+    bar_->setPalette(barColours);
     box->addWidget(status_);
     box->addWidget(bar_);
     box->addStretch(1);

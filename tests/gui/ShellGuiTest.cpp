@@ -224,6 +224,7 @@ TEST_F(ShellGui, PoolChooser) {
     auto radios = dlg.findChildren<QRadioButton*>();
     ASSERT_EQ(radios.size(), 17);
     EXPECT_EQ(radios[12]->text(), "Rußland");
+    EXPECT_EQ(radios[15]->text(), "Slowakei && Tschechien");  // shown with one "&"
 }
 
 TEST_F(ShellGui, QuitBoxThreeAnswers) {

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <algorithm>
@@ -508,8 +509,8 @@ QImage DialogBackground() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, w * 0.6, h);
-    g.setColorAt(0, QColor(236, 242, 234));
-    g.setColorAt(1, QColor(206, 220, 204));
+    g.setColorAt(0, QColor(226, 238, 222));
+    g.setColorAt(1, QColor(178, 204, 176));
     p.fillRect(img.rect(), g);
     // Faint mown stripes.
     for (int x = -h; x < w; x += 64) {
@@ -518,16 +519,27 @@ QImage DialogBackground() {
         p.setBrush(QColor(255, 255, 255, 22));
         p.drawPolygon(band);
     }
-    // A pitch drawn as a watermark.
-    QPen line(QColor(255, 255, 255, 120), 3);
-    p.setPen(line);
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(520, -10), QPointF(520, h + 10));
-    p.drawEllipse(QPointF(520, 300), 110, 110);
-    p.drawRect(QRectF(w - 110, 170, 130, 260));
-    p.drawArc(QRectF(w - 165, 245, 110, 110), 90 * 16, 180 * 16);
-    p.setPen(QPen(QColor(60, 100, 60, 28), 2));
-    p.drawEllipse(QPointF(520, 300), 114, 114);
+    // A whole pitch drawn as a watermark, so that small dialogs show its left
+    // half and large ones all of it.
+    const QColor mark(255, 255, 255, 150);
+    const QColor markShade(40, 90, 40, 40);
+    for (int pass = 0; pass < 2; ++pass) {
+        p.setPen(QPen(pass ? mark : markShade, pass ? 2.5 : 4.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(30, 30, w - 60, h - 60));
+        p.drawLine(QPointF(w / 2.0, 30), QPointF(w / 2.0, h - 30));
+        p.drawEllipse(QPointF(w / 2.0, h / 2.0), 92, 92);
+        for (int side : {0, 1}) {
+            double x0 = side ? w - 30 : 30, dir = side ? -1 : 1;
+            p.drawRect(QRectF(std::min(x0, x0 + dir * 165), h / 2.0 - 200, 165, 400));
+            p.drawRect(QRectF(std::min(x0, x0 + dir * 55), h / 2.0 - 90, 55, 180));
+            QRectF arc(x0 + dir * 110 - 92, h / 2.0 - 92, 184, 184);
+            p.drawArc(arc, side ? 127 * 16 : -53 * 16, 106 * 16);
+        }
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(mark);
+    p.drawEllipse(QPointF(w / 2.0, h / 2.0), 4, 4);
     // A soft darker edge keeps the controls framed.
     QRadialGradient v(QPointF(w * 0.35, h * 0.35), std::hypot(w, h) * 0.75);
     v.setColorAt(0.6, QColor(0, 40, 0, 0));
@@ -558,11 +570,12 @@ QImage ProgressBackground() {
     p.drawText(QPointF(25, 27), "VOLTARO 3");
     p.setPen(QColor(250, 250, 250));
     p.drawText(QPointF(24, 26), "VOLTARO 3");
-    f.setPixelSize(10);
+    const double nameEnd = 24 + QFontMetricsF(f).horizontalAdvance("VOLTARO 3");
+    f.setPixelSize(11);
     f.setBold(false);
     p.setFont(f);
     p.setPen(QColor(200, 225, 200));
-    p.drawText(QPointF(112, 26), "Dateneditor");
+    p.drawText(QPointF(nameEnd + 8, 26), "Dateneditor");
     p.setPen(QPen(QColor(140, 190, 140), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
@@ -603,11 +616,11 @@ QImage AboutPicture() {
     DrawShadow(p, {w * 0.78, 196}, 26, 5, 150);
     DrawBall(p, {w * 0.78, 176}, 21, 0.9);
     // A calm band at the bottom for the texts.
-    QLinearGradient band(0, h - 140, 0, h);
+    QLinearGradient band(0, h - 150, 0, h);
     band.setColorAt(0, QColor(0, 12, 4, 0));
-    band.setColorAt(0.35, QColor(0, 12, 4, 170));
-    band.setColorAt(1, QColor(0, 12, 4, 225));
-    p.fillRect(QRectF(0, h - 140, w, 140), band);
+    band.setColorAt(0.18, QColor(0, 12, 4, 195));
+    band.setColorAt(1, QColor(0, 12, 4, 235));
+    p.fillRect(QRectF(0, h - 150, w, 150), band);
     p.setPen(QPen(QColor(236, 184, 60, 200), 1));
     p.drawLine(QPointF(24, h - 128), QPointF(w - 24, h - 128));
     return img;

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Takes the README's screenshot: builds the program, writes the demo
+# installation when it is missing, starts the editor on it in a virtual X
+# server and lets the program grab its own main window while the title
+# animation shows a picture. Usage: screenshot.sh [FILE] (default docs/hauptfenster.png);
+# V3_BUILD_DIR names another build tree than build/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:-$root/docs/hauptfenster.png}"
+"$root/scripts/deps.sh"
+build="${V3_BUILD_DIR:-$root/build}"
+"$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_BUILD_TESTS=ON
+demo="$root/demo"
+[ -d "$demo/DATA.V3" ] || "$build/tools/v3tool" demo "$demo"
+mkdir -p "$(dirname "$out")"
+# Picture 1 of the animation: the ball with its trail over the pitch.
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-bild 1
+echo "Bildschirmfoto: $out"
