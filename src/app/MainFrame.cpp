@@ -161,6 +161,8 @@ void CMainFrame::OpenDisplaySettings() {
 
 void CMainFrame::OnCreate() {
     if (vollbild_) {
+        // The whole screen, also where no window manager handles the request.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
         showFullScreen();
         vollbildAktiv_ = isFullScreen() || windowState().testFlag(Qt::WindowFullScreen);
     }
