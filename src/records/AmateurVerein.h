@@ -24,6 +24,9 @@ public:
     // section is missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's amateur club: its name on one line. False,
+    // unchanged, at the end of the file.
+    bool MergeV2Daten(CV3File& file);
     using CV3Object::LadenV3Localized;
     using CV3Object::SpeichernV3Localized;
 

@@ -32,6 +32,9 @@ public:
     // The three values as ints at the file's current place, in the order above.
     bool SpeichernV3Localized(CV3File& file, int language) const;
     bool LadenV3Localized(CV3File& file, int language);
+    // Reads the predecessor's record: the same three values, one per line.
+    // False, unchanged, when incomplete.
+    bool Laden(CV3File& file);
 
     bool operator==(const CEuroWM&) const = default;
 

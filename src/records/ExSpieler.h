@@ -32,6 +32,10 @@ public:
     // The player's "SPIELER" section, then the nation and club numbers after it.
     // Both stop at the first step that fails and return false then.
     bool SpeichernV3Localized(CV3File& file, int sprache) override;
+    // The predecessor's former player: the player record, then the nation
+    // number and club number of his last club; marks the record as made from
+    // the predecessor's data. False when the record is not complete.
+    bool Laden(CV3File& file);
     bool LadenV3Localized(CV3File& file, int sprache) override;
     using CSpieler::LadenV3Localized;
     using CSpieler::SpeichernV3Localized;

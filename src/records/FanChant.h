@@ -50,6 +50,11 @@ public:
     // Reads the eight values at the current place; false when one was missing
     // (it keeps its value).
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Reads the predecessor's chant: text, in the newer variant the player's
+    // name, nation, club, opponent, kind, frequency; marks it as read from the
+    // old format. Values this record refuses keep theirs. False, unchanged,
+    // when incomplete.
+    bool Laden(CV3File& file);
 
     // Compares the stored fields (not the transient old-format mark).
     friend bool operator==(const FanChant& a, const FanChant& b) {

@@ -38,6 +38,10 @@ public:
     // names first. Both return false when a value could not be written or read.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Reads the predecessor's international referee: names, competence,
+    // hardness, nation number, and in the newer variant the properties. False,
+    // unchanged, when incomplete.
+    bool Laden(CV3File& file);
 
     friend bool operator==(const CISchiri&, const CISchiri&) = default;
 

@@ -22,6 +22,9 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Reads the predecessor's critic record: the two names. False,
+    // unchanged, when incomplete.
+    bool Laden(CV3File& file);
 
     friend bool operator==(const CKritiker& a, const CKritiker& b) {
         return a.nachname_ == b.nachname_ && a.vorname_ == b.vorname_;

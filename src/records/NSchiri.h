@@ -45,6 +45,10 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's referee record: names, competence, hardness,
+    // club number, and in the newer variant the properties. False, unchanged,
+    // when incomplete.
+    bool MergeV2Daten(CV3File& file);
 
     friend bool operator==(const CNSchiri& a, const CNSchiri& b) {
         return a.vorname_ == b.vorname_ && a.nachname_ == b.nachname_ && a.kompetenz_ == b.kompetenz_ &&

@@ -26,6 +26,9 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's celebrity record: names and favourite club.
+    // False, unchanged, when incomplete.
+    bool MergeV2Daten(CV3File& file);
 
     friend bool operator==(const CPromi& a, const CPromi& b) {
         return a.nachname_ == b.nachname_ && a.vorname_ == b.vorname_ && a.lieblingsverein_ == b.lieblingsverein_;

@@ -28,6 +28,9 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Reads the predecessor's reporter record: broadcaster, names, attitude.
+    // False, unchanged, when incomplete.
+    bool Laden(CV3File& file);
 
     friend bool operator==(const CReporter& a, const CReporter& b) {
         return a.sender_ == b.sender_ && a.nachname_ == b.nachname_ && a.vorname_ == b.vorname_ &&

@@ -385,6 +385,15 @@ bool CSpieler::SetHaarTyp(int v) {
     return true;
 }
 
+void CSpieler::ConvertV3Spieler() {
+    alter_ = AlterAus(geburtsDatum_.year, geburtsDatum_.month);
+    talent_ = TalentAus(staerke_, alter_);
+    nationalSpieler_ &= ~kImNationalkader;
+    besterSpieler_ = 0;
+    besterHauptposition_ = 0;
+    kapitaen_ = 0;
+}
+
 void CSpieler::RandBartHaarTyp() {
     const int h = haarfarbe_;
     const int s = hautfarbe_;

@@ -173,6 +173,20 @@ public:
     // injury or crowd value out of its range, which becomes 1. False, with the
     // record unchanged, when the file holds no such section.
     virtual bool LadenV3Localized(CV3File& file, int sprache);
+
+    // The predecessor's player record (docs/predecessor-format.md): puts the
+    // values it holds into this record; a value this record refuses leaves
+    // its field as it was, a text too long is cut. False, with the record
+    // unchanged, when the record is not complete.
+    bool Laden(CV3File& file);
+    // Fits a player read from the predecessor to this program: the age is
+    // taken against the season start year, the talent follows from strength
+    // and age, and the marks that the data set sets itself (national squad,
+    // world's best, captain's resignation) are cleared.
+    void ConvertV3Spieler();
+    // Laden, then ConvertV3Spieler: the values this program has beyond the
+    // predecessor's (looks, shirt number, consistency, ...) stay.
+    bool MergeV2Daten(CV3File& file);
     using CV3Object::LadenV3Localized;
     using CV3Object::SpeichernV3Localized;
 

@@ -82,6 +82,9 @@ public:
     // the trimmed name). The reader keeps the defaults when the section is missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's sponsor record: name, value and company size
+    // (the board keeps its look). False, unchanged, when incomplete.
+    bool MergeV2Daten(CV3File& file);
 
     // The board picture as a complete 8-bit BMP file image of kBoardFileSize
     // bytes (256 x 32 pixels, the template's palette): the background colour,

@@ -97,6 +97,10 @@ public:
     // is missing, and false when values were missing (those keep their values).
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's stadium record: name, town, per stand standing
+    // places, seats, boxes and roof, then score board, undersoil heating and
+    // floodlight. False, unchanged, when incomplete.
+    bool MergeV2Daten(CV3File& file);
 
     friend bool operator==(const CStadion&, const CStadion&) = default;
 

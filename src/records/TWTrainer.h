@@ -37,6 +37,9 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's goalkeeper-coach record: names, birth date (the
+    // age follows from it), competence. False, unchanged, when incomplete.
+    bool MergeV2Daten(CV3File& file);
 
     friend bool operator==(const CTWTrainer& a, const CTWTrainer& b) {
         return a.vorname_ == b.vorname_ && a.nachname_ == b.nachname_ && a.kompetenz_ == b.kompetenz_ &&

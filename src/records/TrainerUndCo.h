@@ -44,6 +44,10 @@ public:
     // missing keeps its value).
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    // Takes the predecessor's coach record: names, birth date (the age follows
+    // from it), competence, coach type. False, with the record unchanged, when
+    // the record is not complete.
+    bool MergeV2Daten(CV3File& file);
 
     friend bool operator==(const CTrainerUndCo& a, const CTrainerUndCo& b) {
         return a.vorname_ == b.vorname_ && a.nachname_ == b.nachname_ && a.geburtsDatum_ == b.geburtsDatum_ &&

@@ -47,6 +47,10 @@ public:
     // unchanged and gives false.
     bool SpeichernV3Localized(CV3File& file, int language);
     bool LadenV3Localized(CV3File& file, int language);
+    // Reads the predecessor's ranking record: per place the nation number and
+    // five seasons of points (they become the last five seasons; the oldest
+    // is 0), then the 38 short names. False, unchanged, when incomplete.
+    bool Laden(CV3File& file);
 
     bool operator==(const CUEFA& other) const;
 

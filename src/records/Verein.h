@@ -20,6 +20,7 @@
 
 namespace v3 {
 
+class CAVerein;
 class CV3File;
 
 class CVerein : public CV3Object {
@@ -246,6 +247,24 @@ public:
     // LandNr and VereinsNummer. False, with the club unchanged, when the file
     // holds no such section.
     bool LadenV3Localized(CV3File& file, int sprache);
+
+    // The import of the predecessor's data. MergeV2Daten reads the
+    // predecessor's club record and its players from the country file: the
+    // club takes the club's values (ConvertAVerein), the predecessor's players
+    // take the places of the squad in order (each keeping what only this
+    // program knows of him, CSpieler::MergeV2Daten), further players are new
+    // ones with looks and free shirt numbers, players beyond the predecessor's
+    // squad leave it; then LandNr = land and Liga = liga. False, with the club
+    // unchanged, when the record is not complete.
+    bool MergeV2Daten(CV3File& file, int land, int liga);
+    // Takes the values of a predecessor club: texts cut to the lengths of our
+    // fields, coach and manager (ages from their birth dates), the kits the
+    // record holds (a kit with a colour out of range keeps ours), fans,
+    // finances, president, dates and honours. Refused values keep ours.
+    void ConvertAVerein(const CAVerein& alt);
+    // Gives the club a squad of 24 new players (the scratch club that takes a
+    // predecessor club which finds no place).
+    void LadenV3Convert();
     using CV3Object::LadenV3Localized;
     using CV3Object::SpeichernV3Localized;
 

@@ -1,0 +1,74 @@
+// import: merges the predecessor's data of DATA.VER into the data set of an
+// installation and saves it.
+#include <cstdio>
+#include <filesystem>
+
+#include "Commands.h"
+#include "dataset/AppState.h"
+#include "dataset/DataSet.h"
+#include "dataset/EditorDoc.h"
+#include "records/ExSpieler.h"
+
+namespace v3tool {
+namespace {
+
+constexpr const char* kUsage = "import DIR --yes";
+
+int Usage() {
+    std::fprintf(stderr, "Aufruf: v3tool %s\n", kUsage);
+    return 2;
+}
+
+}  // namespace
+
+int CmdImport(const Args& args) {
+    std::string dir;
+    bool ja = false;
+    for (const auto& a : args) {
+        if (a == "--yes")
+            ja = true;
+        else if (!a.empty() && a[0] != '-' && dir.empty())
+            dir = a;
+        else
+            return Usage();
+    }
+    if (dir.empty()) return Usage();
+    if (!ja) {
+        std::fprintf(stderr,
+                     "v3tool import: der Datensatz in DATA.V3 wird mit den Vorg\xC3\xA4ngerdaten aus DATA.VER "
+                     "zusammengef\xC3\xBChrt und gespeichert; bitte mit --yes best\xC3\xA4tigen.\n");
+        return 2;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) {
+        std::printf("Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
+        return 1;
+    }
+
+    v3::ScopedAppState state;
+    v3::StderrUserInterface ui(true);
+    state->SetUserInterface(&ui);
+    state->installDir = dir;
+    v3::CEDITORDoc doc;
+    doc.OnNewDocument();
+    if (!state->LadenOk) {
+        std::printf("%s", doc.LadeFehler().c_str());
+        std::printf("Der Datensatz in %s konnte nicht geladen werden.\n", dir.c_str());
+        return 1;
+    }
+    const size_t vorher = v3::Daten().ExSpielerListe.size();
+    if (!doc.OnDateiV2dateneinlesen()) {
+        if (state->LadenOk && state->DatenGeaendert)
+            std::printf("Der zusammengef\xC3\xBChrte Datensatz konnte nicht vollst\xC3\xA4ndig gespeichert werden.\n");
+        else
+            std::printf("Die Vorg\xC3\xA4ngerdaten wurden nicht \xC3\xBC" "bernommen; der Datensatz in %s bleibt, "
+                        "wie er war.\n",
+                        dir.c_str());
+        return 1;
+    }
+    std::printf("\xC3\x9C" "bernommen und gespeichert: %s (%zu ehemalige Spieler neu)\n", dir.c_str(),
+                v3::Daten().ExSpielerListe.size() - vorher);
+    return 0;
+}
+
+}  // namespace v3tool
