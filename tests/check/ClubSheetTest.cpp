@@ -131,7 +131,9 @@ TEST_F(ClubSheetTest, GeneralDataCoachManagerAndStadium) {
     EXPECT_EQ(At(page, 456, 190), "2. Trikotsatz :");
     EXPECT_EQ(At(page, 580, 118), Cp("Rot/Weiß"));
     EXPECT_EQ(At(page, 580, 136), Cp("(längs gestreift)"));
+    EXPECT_EQ(At(page, 456, 154), "Hose          :");
     EXPECT_EQ(At(page, 580, 154), "Schwarz");
+    EXPECT_EQ(At(page, 456, 244), "Stutzen       :");
     EXPECT_EQ(At(page, 580, 172), "Rot (Ringelsocken)");
     EXPECT_EQ(At(page, 580, 190), Cp("Weiß"));  // a plain kit: no second colour, no pattern
     EXPECT_EQ(At(page, 580, 208), std::nullopt);

@@ -78,13 +78,17 @@ std::string ClubName(const Liste<CVerein>& vereine, int nummer) {
     return vereine[size_t(nummer) - 1]->Name();
 }
 
+// One kit on four rows: shirt colours, shirt pattern, shorts (labelled),
+// socks (labelled).
 void Kit(Sheet& s, const TRIKOTSATZ& kit, int top) {
     std::string trikot = ColourName(kit.TrikotFarbe);
     if (kit.Streifen != 0) trikot += "/" + ColourName(kit.StreifenFarbe);
     s.Normal(kSheetKitValue, top, trikot);
     if (kit.Streifen > 0 && size_t(kit.Streifen) < kStreifenTexte.size())
         s.Normal(kSheetKitValue, top + kZeile, kStreifenTexte[size_t(kit.Streifen)]);
+    s.Normal(kSheetRight, top + 2 * kZeile, "Hose          :");
     s.Normal(kSheetKitValue, top + 2 * kZeile, ColourName(kit.HosenFarbe));
+    s.Normal(kSheetRight, top + 3 * kZeile, "Stutzen       :");
     std::string stutzen = ColourName(kit.StutzenFarbe);
     if (kit.Ringelsocken) stutzen += std::string(" ") + kRingelsocken;
     s.Normal(kSheetKitValue, top + 3 * kZeile, stutzen);

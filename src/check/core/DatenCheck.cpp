@@ -1,6 +1,7 @@
 #include "check/core/DatenCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -241,11 +242,33 @@ public:
         return true;
     }
 
-    void Sort() {
-        // Stable, so that the first of a group of equal names is the one found first.
-        std::stable_sort(table_.begin(), table_.end(),
-                         [](const tagDOPPELNAME& a, const tagDOPPELNAME& b) { return compareDoppelName(a, b) < 0; });
+    // Sorts the table by compareDoppelName, equal names in the order they
+    // were found, through an index of the entries (cheap to move). Blocks are
+    // sorted and then merged pairwise, with the stop flag tested after each
+    // step, so that a stop request also ends the sort at once. False when
+    // stopped.
+    bool Sort() {
+        const size_t n = table_.size();
+        order_.resize(n);
+        for (size_t i = 0; i < n; ++i) order_[i] = uint32_t(i);
+        auto less = [this](uint32_t a, uint32_t b) {
+            const int c = compareDoppelName(table_[a], table_[b]);
+            return c != 0 ? c < 0 : a < b;
+        };
+        constexpr size_t kBlock = 1024;
+        const auto begin = order_.begin();
+        for (size_t lo = 0; lo < n; lo += kBlock) {
+            std::sort(begin + long(lo), begin + long(std::min(lo + kBlock, n)), less);
+            if (Stopped()) return false;
+        }
+        for (size_t w = kBlock; w < n; w *= 2)
+            for (size_t lo = 0; lo + w < n; lo += 2 * w) {
+                std::inplace_merge(begin + long(lo), begin + long(lo + w), begin + long(std::min(lo + 2 * w, n)), less);
+                if (Stopped()) return false;
+            }
+        return true;
     }
+    const tagDOPPELNAME& Sorted(size_t i) const { return table_[order_[i]]; }
 
     // Step 5: every pair of equal names, the group's first entry with each other one.
     void ScanPairs() {
@@ -256,9 +279,9 @@ public:
         size_t i = 0;
         while (i < n) {
             size_t j = i + 1;
-            while (j < n && compareDoppelName(table_[i], table_[j]) == 0) {
-                sink_.AddLine(DuplicateLine(table_[i]));
-                sink_.AddLine(DuplicateLine(table_[j]));
+            while (j < n && compareDoppelName(Sorted(i), Sorted(j)) == 0) {
+                sink_.AddLine(DuplicateLine(Sorted(i)));
+                sink_.AddLine(DuplicateLine(Sorted(j)));
                 sink_.AddLine(kTrennzeile);
                 lines += 3;
                 sink_.SelectLine(lines - 2);
@@ -278,7 +301,7 @@ public:
         const bool vor = !run_.vorname.empty(), nach = !run_.nachname.empty();
         const size_t n = table_.size();
         for (size_t i = 0; i < n; ++i) {
-            const tagDOPPELNAME& e = table_[i];
+            const tagDOPPELNAME& e = Sorted(i);
             Progress(double(i) / double(n) * 50 + base);
             if (vor && nach) {
                 if (EqualIgnoringCaseAZ(e.Vorname, run_.vorname) && EqualIgnoringCaseAZ(e.Nachname, run_.nachname))
@@ -314,6 +337,7 @@ public:
         sink_.Status(kStatusFertig);
         sink_.Finished(run_.runId);
         std::vector<tagDOPPELNAME>().swap(table_);
+        std::vector<uint32_t>().swap(order_);
         run_.stop->store(false);
     }
 
@@ -322,6 +346,7 @@ private:
     const CheckSources& src_;
     ICheckSink& sink_;
     std::vector<tagDOPPELNAME> table_;
+    std::vector<uint32_t> order_;  // the table's sorted order
     double last_ = 0;   // the value last computed
     double shown_ = 0;  // the value last shown
 };
@@ -333,10 +358,7 @@ size_t CountAll(const CheckRun& run) { return Engine(run).CountAll(); }
 int DatenCheck(const CheckRun& run) {
     Engine e(run);
     e.Begin();
-    if (e.BuildDuplicateTable()) {
-        e.Sort();
-        e.ScanPairs();
-    }
+    if (e.BuildDuplicateTable() && e.Sort()) e.ScanPairs();
     e.Finish();
     return 0;
 }
@@ -344,10 +366,7 @@ int DatenCheck(const CheckRun& run) {
 int SuchePerson(const CheckRun& run) {
     Engine e(run);
     e.Begin();
-    if (e.BuildSearchTable()) {
-        e.Sort();
-        e.ScanSearch();
-    }
+    if (e.BuildSearchTable() && e.Sort()) e.ScanSearch();
     e.Finish();
     return 0;
 }
