@@ -140,6 +140,11 @@ public:
 
     // 1 when the record was read from a file.
     int Geladen() const { return geladen_; }
+    // Marks a player made in memory whose attributes are final as loaded.
+    bool Geladen(int v) {
+        geladen_ = v ? 1 : 0;
+        return true;
+    }
 
     // The world's best in ability n: the lowest n in 1..16 whose bit is set, 0 for none.
     int BesterSpieler() const;

@@ -234,6 +234,12 @@ public:
     static void RueckenNrEinstellen(std::span<CSpieler* const> liste);
     static void RueckenNrEinstellen(Kader& liste);
 
+    // Fills a club of the bonus country: a copy of the lender's club (squad
+    // included) or, without one, a squad of 24 new players; every player gets
+    // the nation and the prevailing hair and skin colour, each colour replaced
+    // by a random one with a chance of 2 in 100. Returns true.
+    bool CreateBonusVereinFrom(const CVerein* leihVerein, int nation, int haarfarbe, int hautfarbe);
+
     // The "VEREIN" section with the squad's "SPIELER" sections inside it. The
     // writer trims Name, Kuerzel, Anfeuerung and Fanbezeichnung first (the
     // record keeps the trimmed texts), clears AktienGesellschaft of an amateur
