@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Commands.h"
 #include "PredecessorWriter.h"
 #include "TestUtil.h"
 #include "dataset/AppState.h"
@@ -601,6 +602,18 @@ TEST_F(ImportTest, CrestCopyPrecedence) {
     };
     for (const auto& [datei, inhalt] : erwartet) EXPECT_EQ(v3test::ReadBytes(v3 / datei), inhalt) << datei;
     EXPECT_EQ(ui.progressPositions.size(), 10u);  // one step per club
+}
+
+// ---------------------------------------------------------------- command line
+
+TEST_F(ImportTest, CommandLineWantsAFolderAndTheConfirmation) {
+    EXPECT_EQ(v3tool::Run({"import"}), 2);
+    EXPECT_EQ(v3tool::Run({"import", dir.path().string()}), 2);  // without --yes nothing is asked or done
+    EXPECT_EQ(v3tool::Run({"import", dir.path().string(), "--yes", "--mehr"}), 2);
+    EXPECT_EQ(v3tool::Run({"import", (dir.path() / "fehlt").string(), "--yes"}), 1);
+    // A folder without a data set: the load fails and nothing is imported.
+    EXPECT_EQ(v3tool::Run({"import", dir.path().string(), "--yes"}), 1);
+    EXPECT_FALSE(fs::exists(dir.path() / "DATA.V3" / "Kleinig.sav"));
 }
 
 }  // namespace

@@ -257,6 +257,13 @@ bool Generator::Land(int land, std::string& fehler) {
         for (int i = 0; i < anzahl; ++i) {
             using T = std::decay_t<decltype(*liste.front())>;
             T r = size_t(i) < liste.size() ? *liste[size_t(i)] : T();
+            if (size_t(i) >= liste.size()) {
+                // More than we keep: a person of the country (never a placeholder name).
+                if constexpr (requires { r.Vorname(std::string()); })
+                    NeuePerson(r, land);
+                else
+                    r.Name(names_.Company(land));
+            }
             schreibe(w, r);
         }
         return Schliesse(w, praefix + suffix + ".sav", fehler);
@@ -301,13 +308,16 @@ bool Generator::Kleinig(std::string& fehler) {
         const CLand& l = *d.AlleLaender[size_t(land)];
         const CountryCounts& counts = App().countryCounts[size_t(land)];
         for (int i = 0; i < counts.reporters; ++i) {
-            CReporter r = size_t(i) < l.Reporters().size() ? *l.Reporters()[size_t(i)] : CReporter();
-            if (Chance(50)) NeuePerson(r, land);
+            const bool da = size_t(i) < l.Reporters().size();
+            CReporter r = da ? *l.Reporters()[size_t(i)] : CReporter();
+            if (!da) r.Sender(names_.Broadcaster(land));
+            if (!da || Chance(50)) NeuePerson(r, land);
             w.Reporter(r);
         }
         for (int i = 0; i < counts.critics; ++i) {
-            CKritiker k = size_t(i) < l.Critics().size() ? *l.Critics()[size_t(i)] : CKritiker();
-            if (Chance(50)) NeuePerson(k, land);
+            const bool da = size_t(i) < l.Critics().size();
+            CKritiker k = da ? *l.Critics()[size_t(i)] : CKritiker();
+            if (!da || Chance(50)) NeuePerson(k, land);
             w.Kritiker(k);
         }
     }
@@ -324,7 +334,9 @@ bool Generator::Listen(std::string& fehler) {
     {
         V2Writer w(Pfad(kISchirisDatei), false);
         for (int i = 0; i < kISchiris; ++i) {
-            CISchiri s = size_t(i) < d.ISchiriListe.size() ? *d.ISchiriListe[size_t(i)] : CISchiri();
+            const bool da = size_t(i) < d.ISchiriListe.size();
+            CISchiri s = da ? *d.ISchiriListe[size_t(i)] : CISchiri();
+            if (!da) NeuePerson(s, i % kLaender);
             s.Kompetenz(std::max(0, s.Kompetenz() - Rand(2)));
             w.ISchiri(s);
         }
