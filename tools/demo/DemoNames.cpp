@@ -94,7 +94,9 @@ std::string To1252(std::string_view utf8) {
     std::string folded;
     for (size_t i = 0; i < utf8.size();) {
         bool hit = false;
+        // Every folded letter is a multi-byte sequence; ASCII stands for itself.
         for (const auto& [from, to] : kFold) {
+            if (static_cast<unsigned char>(utf8[i]) < 0x80) break;
             if (utf8.substr(i, from.size()) == from) {
                 folded += to;
                 i += from.size();
