@@ -70,9 +70,11 @@ public:
 
 private:
     bool Oeffne(CV3File& f, const char* datei);
+    // Notes a record that could not be read; returns false for the caller to pass on.
     bool Datenfehler(const std::string& pfad) {
         datenfehler_ = pfad;
-        return fehler_ = true, false;
+        fehler_ = true;
+        return false;
     }
     bool Kleinigkeiten();
     bool ISchiris();
@@ -246,35 +248,40 @@ int CheckStartJahr() {
 
 int LadenV3Convert(WappenKarten& karten) { return Konvertierung(Daten(), karten).Run() ? 1 : 0; }
 
-void WappenKopieren(const WappenKarten& karten) {
-    AppState& app = App();
-    const DataSet& d = Daten();
+namespace {
+
+// The stored path of the crest that club position n - 1 of country `land`
+// gets, or empty when it keeps its own.
+std::string WappenQuelle(const WappenKarten& karten, size_t land, int n, const std::filesystem::path& ziel) {
     const std::string v2Wappen = "." + std::string(kDirDataVer) + "WAPPEN\\";
-    const std::string grafik = "." + std::string(kDirSupportGfx);
+    const std::string flagge = "." + std::string(kDirSupportGfx) + App().Flaggenbild[land];
+    if (land >= size_t(kV2Laender)) {
+        // Countries the predecessor did not have keep their crests; only a
+        // club without one gets the flag.
+        std::error_code ec;
+        return std::filesystem::exists(ziel, ec) ? std::string() : flagge;
+    }
+    const auto& karte = karten[land];
+    const int alt = size_t(n - 1) < karte.size() ? karte[size_t(n - 1)] : 0;
+    if (alt == 0) return {};  // the club took no predecessor club
+    if (land == 1 && alt > 75) return flagge;
+    if (land == 3 && alt > 24) return v2Wappen + "I0_00.BMP";
+    if (land == 4 && alt > 26) return v2Wappen + "S0_00.BMP";
+    return v2Wappen + "VW_" + kV2Wappenbuchstabe[land] + std::to_string(alt) + ".BMP";
+}
+
+}  // namespace
+
+void WappenKopieren(const WappenKarten& karten) {
+    const DataSet& d = Daten();
     for (size_t land = 0; land < d.AlleLaender.size() && land < size_t(kFesteLaender); ++land) {
         const int vereine = int(d.AlleLaender[land]->VereinsListe().size());
         for (int n = 1; n <= vereine; ++n) {
             const std::filesystem::path ziel = HostPath(WappenDatei(kDirDataV3, int(land), n));
-            std::string quelle;
-            if (land < size_t(kV2Laender)) {
-                const auto& karte = karten[land];
-                const int alt = size_t(n - 1) < karte.size() ? karte[size_t(n - 1)] : 0;
-                if (alt == 0)
-                    ;  // the club took no predecessor club and keeps its crest
-                else if (land == 1 && alt > 75)
-                    quelle = grafik + app.Flaggenbild[1];
-                else if (land == 3 && alt > 24)
-                    quelle = v2Wappen + "I0_00.BMP";
-                else if (land == 4 && alt > 26)
-                    quelle = v2Wappen + "S0_00.BMP";
-                else
-                    quelle = v2Wappen + "VW_" + kV2Wappenbuchstabe[land] + std::to_string(alt) + ".BMP";
-            } else {
-                std::error_code ec;
-                if (!std::filesystem::exists(ziel, ec)) quelle = grafik + app.Flaggenbild[land];
-            }
+            const std::string quelle = WappenQuelle(karten, land, n, ziel);
+            // A crest that cannot be copied is not reported; the club keeps its own.
             if (!quelle.empty()) CopyReplacing(HostPath(quelle), ziel);
-            app.ui->ProgressStepIt();
+            App().ui->ProgressStepIt();
         }
     }
 }

@@ -102,10 +102,6 @@ bool V2LineReader::Datum(CDatum& target) {
     return true;
 }
 
-}  // namespace v3
-
-namespace v3 {
-
 bool OeffneV2Datei(CV3File& file, const std::string& pfad, int32_t& kennung, bool mitKopfzeile) {
     if (!file.Open(pfad, CV3File::modeRead)) return false;
     kennung = LeseV2Kennung(file, mitKopfzeile);

@@ -59,10 +59,6 @@ private:
     bool ok_ = true;
 };
 
-}  // namespace v3
-
-namespace v3 {
-
 // Opens a predecessor file (a stored path) for reading and reads its
 // identification (LeseV2Kennung). False when it cannot be opened.
 bool OeffneV2Datei(CV3File& file, const std::string& pfad, int32_t& kennung, bool mitKopfzeile = false);
