@@ -269,6 +269,16 @@ TEST_F(DemoWorld, DescribesAPlausibleWorld) {
             EXPECT_TRUE(namen.insert(v->Name()).second);
             EXPECT_EQ(v->Kuerzel().size(), 3u);
             kuerzel.insert(v->Kuerzel());
+            // Rivals and friends are other clubs of the country, on both sides.
+            if (v->ErzRivale() != 0) {
+                ASSERT_LE(v->ErzRivale(), soll.clubs);
+                EXPECT_EQ(l.VereinsListe()[size_t(v->ErzRivale() - 1)]->ErzRivale(), v->VereinsNummer());
+                EXPECT_NE(v->FanFreundschaft(), v->ErzRivale());
+            }
+            if (v->FanFreundschaft() != 0) {
+                ASSERT_LE(v->FanFreundschaft(), soll.clubs);
+                EXPECT_EQ(l.VereinsListe()[size_t(v->FanFreundschaft() - 1)]->FanFreundschaft(), v->VereinsNummer());
+            }
             ASSERT_NE(v->Stadion(), nullptr);
             for (int t = 0; t < CStadion::kTribuenen; ++t) {
                 const CStadion& s = *v->Stadion();

@@ -642,26 +642,31 @@ void Builder::BaueLand(int land) {
     for (int nr = 1; nr <= anzahl.clubs; ++nr) BaueVerein(l, land, nr, plaetze[size_t(nr - 1)], karte);
     Need(l.ClubCount(anzahl.clubs), "Land: ClubCount");
 
-    // Rivals and friends: clubs of the same league where there is one.
+    // Arch rivals (in the same league where there is one) and befriended fans,
+    // each pair on both sides.
     const int n = anzahl.clubs;
+    auto verein = [&l](int nr) -> CVerein& { return *l.VereinsListe()[size_t(nr - 1)]; };
     for (int nr = 1; nr <= n; ++nr) {
-        CVerein& v = *l.VereinsListe()[size_t(nr - 1)];
+        CVerein& v = verein(nr);
         const Platz& p = plaetze[size_t(nr - 1)];
-        int erster = 1, letzter = n;
-        if (p.liga >= 0) {
-            erster = nr - p.rang;
-            letzter = erster + p.groesse - 1;
+        const int erster = p.liga >= 0 ? nr - p.rang : 1;
+        const int letzter = p.liga >= 0 ? erster + p.groesse - 1 : n;
+        if (v.ErzRivale() == 0 && Chance(70)) {
+            for (int versuch = 0; versuch < 10; ++versuch) {
+                const int r = Zwischen(erster, letzter);
+                if (r == nr || verein(r).ErzRivale() != 0 || verein(r).FanFreundschaft() == nr) continue;
+                Need(v.ErzRivale(r) && verein(r).ErzRivale(nr), "Verein: ErzRivale");
+                break;
+            }
         }
-        if (letzter - erster < 2) continue;
-        if (Chance(70)) {
-            int rivale = nr;
-            while (rivale == nr) rivale = Zwischen(erster, letzter);
-            Need(v.ErzRivale(rivale), "Verein: ErzRivale");
-        }
-        if (Chance(50)) {
-            int freund = nr;
-            while (freund == nr || freund == v.ErzRivale()) freund = Zwischen(1, n);
-            Need(v.FanFreundschaft(freund), "Verein: FanFreundschaft");
+        if (v.FanFreundschaft() == 0 && Chance(40)) {
+            for (int versuch = 0; versuch < 10; ++versuch) {
+                const int f = Zwischen(1, n);
+                if (f == nr || f == v.ErzRivale() || verein(f).FanFreundschaft() != 0 || verein(f).ErzRivale() == nr)
+                    continue;
+                Need(v.FanFreundschaft(f) && verein(f).FanFreundschaft(nr), "Verein: FanFreundschaft");
+                break;
+            }
         }
     }
 
