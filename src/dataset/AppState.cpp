@@ -1,5 +1,6 @@
 #include "dataset/AppState.h"
 
+#include "dataset/DataSet.h"
 #include "dataset/Layout.h"
 #include "platform/FreeTypeGlyphRenderer.h"
 
@@ -13,6 +14,7 @@ AppState* current = nullptr;
 AppState::AppState()
     : ui(&silentUi_), random(&defaultRandom_), defaultGlyphs_(std::make_unique<FreeTypeGlyphRenderer>()) {
     glyphs = defaultGlyphs_.get();
+    daten = std::make_unique<DataSet>();
     ResetLaenderTabellen(*this);
 }
 
@@ -25,6 +27,8 @@ AppState& App() {
     }
     return *current;
 }
+
+DataSet& Daten() { return *App().daten; }
 
 ScopedAppState::ScopedAppState() : previous_(&App()) { current = &state_; }
 

@@ -17,6 +17,7 @@
 
 namespace v3 {
 
+struct DataSet;
 class CPictureCache;
 
 constexpr int kLaenderSlots = 38;  // 0..36 fixed countries, 37 the bonus slot
@@ -70,6 +71,19 @@ struct AppState {
     // where no pictures are shown).
     CPictureCache* pictures = nullptr;
 
+    // The data set the document owns; never null.
+    std::unique_ptr<DataSet> daten;
+
+    // The bonus country (all -1 while none exists): the nation it represents,
+    // its position in AlleLaender and the country that lent its national team.
+    int BonusNation = -1;
+    int BonusLandIndex = -1;
+    int BonusQuellLand = -1;
+    // The user's own map picture and default crest of the bonus country (host
+    // paths, or empty when it uses a predefined nation's pictures).
+    std::string BonusKarteDatei;
+    std::string BonusWappenDatei;
+
     int AktuellesLand = 0;
     // Season start year, the first value of the small-settings record; kept here so
     // records constructed before or without that record see the same year.
@@ -97,6 +111,8 @@ private:
 
 // The state in use.
 AppState& App();
+// The data set of the state in use.
+DataSet& Daten();
 
 // Installs a fresh state for its lifetime and puts the previous one back after.
 class ScopedAppState {

@@ -7,6 +7,9 @@
 
 namespace v3 {
 
+// Caption of message boxes that name no caption of their own: the program's title.
+inline constexpr const char* kProgrammTitel = "VOLTARO 3 - Dateneditor";
+
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgIcon { None, Information, Warning, Question, Stop };
 enum class MsgResult { Ok, Cancel, Yes, No, Retry };

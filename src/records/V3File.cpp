@@ -115,6 +115,15 @@ bool CV3File::Close() {
     return ok;
 }
 
+void CV3File::Discard() {
+    if (isOpen && !readMode) {
+        out_.Discard();
+        writeFailed_ = true;  // nothing may be committed any more
+        sectionStack.clear();
+    }
+    Close();
+}
+
 void CV3File::SeekToBegin() {
     cursor = 0;
     atEnd_ = false;
@@ -165,7 +174,7 @@ int CV3File::ReadString(std::string& line) {
 void CV3File::ReportException(const std::string& reason) const {
     std::string r = reason.size() > kMaxReason ? reason.substr(0, kMaxReason) : reason;
     App().ui->MessageBox("Exception aufgetreten. Datei: " + Cp1252ToUtf8(fileName_) + " Grund: " + r,
-                         "VOLTARO 3 - Dateneditor", MsgButtons::Ok, MsgIcon::Stop);
+                         kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
 }
 
 bool CV3File::WriteLineQuiet(std::string_view text) {
@@ -349,7 +358,7 @@ int PutStr(CV3File& file, const std::string& text) {
     if (file.WriteLineQuiet(text)) return 1;
     App().ui->MessageBox("Eine FileException ist beim Schreiben der Datei " + Cp1252ToUtf8(file.FileName()) +
                              " aufgetreten! Auf die Datei konnte nicht zugegriffen werden.",
-                         "VOLTARO 3 - Dateneditor", MsgButtons::Ok, MsgIcon::Stop);
+                         kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
     return 0;
 }
 

@@ -47,6 +47,9 @@ public:
     // of the old one. Returns false when something written did not reach the disk
     // (the old file is then left as it was).
     virtual bool Close();
+    // Writing: drops everything written since Open and leaves the old file as it
+    // was; reading: the same as Close.
+    void Discard();
     void SeekToBegin();
     // Reading: no line has been taken since Open or SeekToBegin. Writing:
     // nothing has been written since Open.

@@ -1,0 +1,36 @@
+#pragma once
+// The subcommands of v3tool. Each takes its arguments (after the command's
+// name), prints its results on stdout in UTF-8 and its messages on stderr, and
+// returns the exit status: 0 success, 1 failure, 2 wrong usage.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace v3tool {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* help;
+    std::function<int(const Args&)> run;
+};
+
+// Every command, in the order the help lists them.
+const std::vector<Command>& Commands();
+
+int CmdValidate(const Args& args);
+int CmdResave(const Args& args);
+int CmdDemo(const Args& args);
+int CmdReinit(const Args& args);
+int CmdImport(const Args& args);
+int CmdBonus(const Args& args);
+int CmdCheck(const Args& args);
+int CmdSearch(const Args& args);
+int CmdPrint(const Args& args);
+
+// Runs a whole command line (argv without the program name).
+int Run(const Args& argv);
+
+}  // namespace v3tool
