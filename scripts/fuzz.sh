@@ -6,9 +6,13 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 seconds="${1:-60}"
-CC=clang-14 CXX=clang++-14 scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DV3_FUZZ=ON -DV3_BUILD_GUI=OFF -DV3_BUILD_TESTS=OFF
+  -DV3_FUZZ=ON -DV3_BUILD_GUI=OFF -DV3_BUILD_TESTS=OFF > build-fuzz.configure.log 2>&1 \
+  || { cat build-fuzz.configure.log; exit 1; }
+# Only the fuzz targets and what they link.
+targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
+cmake --build build-fuzz -j2 --target $targets
 mkdir -p build-fuzz/findings
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
