@@ -12,7 +12,7 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_
 ctest --test-dir build --output-on-failure -j2
 
 echo "== Sanitizer-Build (ASan + UBSan) der Tests"
-scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 

@@ -10,7 +10,11 @@ namespace fs = std::filesystem;
 namespace v3test {
 namespace {
 
+// CTest writes the installation once for the whole run (into V3_TEST_DEMO_DIR);
+// a test binary run without it writes its own.
 const fs::path& Template() {
+    static const fs::path sharedDir = V3_TEST_DEMO_DIR;
+    if (fs::is_directory(sharedDir / "DATA.V3")) return sharedDir;
     static TempDir dir;
     static const bool written = [] {
         v3::ScopedAppState state;
