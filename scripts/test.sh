@@ -13,7 +13,7 @@ ctest --test-dir build --output-on-failure -j2
 
 echo "== Sanitizer-Build (ASan + UBSan) der Tests"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 
 echo "== Fuzz-Kurzlauf (${V3_FUZZ_SECONDS:-15} s je Ziel)"
