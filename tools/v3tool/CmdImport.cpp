@@ -14,36 +14,14 @@ namespace {
 
 constexpr const char* kUsage = "import DIR --yes";
 
-int Usage() {
-    std::fprintf(stderr, "Aufruf: v3tool %s\n", kUsage);
-    return 2;
-}
-
 }  // namespace
 
 int CmdImport(const Args& args) {
     std::string dir;
-    bool ja = false;
-    for (const auto& a : args) {
-        if (a == "--yes")
-            ja = true;
-        else if (!a.empty() && a[0] != '-' && dir.empty())
-            dir = a;
-        else
-            return Usage();
-    }
-    if (dir.empty()) return Usage();
-    if (!ja) {
-        std::fprintf(stderr,
-                     "v3tool import: der Datensatz in DATA.V3 wird mit den Vorg\xC3\xA4ngerdaten aus DATA.VER "
-                     "zusammengef\xC3\xBChrt und gespeichert; bitte mit --yes best\xC3\xA4tigen.\n");
-        return 2;
-    }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) {
-        std::printf("Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
-        return 1;
-    }
+    const char* warning =
+        "v3tool import: der Datensatz in DATA.V3 wird mit den Vorg\xC3\xA4ngerdaten aus DATA.VER "
+        "zusammengef\xC3\xBChrt und gespeichert; bitte mit --yes best\xC3\xA4tigen.";
+    if (int rc = InstallDirWithYes(args, kUsage, warning, dir)) return rc;
 
     v3::ScopedAppState state;
     v3::StderrUserInterface ui(true);

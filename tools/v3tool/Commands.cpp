@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace v3tool {
 
@@ -36,6 +37,35 @@ void PrintHelp(std::FILE* out) {
 }
 
 }  // namespace
+
+int InstallDirWithYes(const Args& args, const char* usage, const char* warning, std::string& dir) {
+    dir.clear();
+    bool ja = false;
+    for (const auto& a : args) {
+        if (a == "--yes") {
+            ja = true;
+        } else if (!a.empty() && a[0] != '-' && dir.empty()) {
+            dir = a;
+        } else {
+            std::fprintf(stderr, "Aufruf: v3tool %s\n", usage);
+            return 2;
+        }
+    }
+    if (dir.empty()) {
+        std::fprintf(stderr, "Aufruf: v3tool %s\n", usage);
+        return 2;
+    }
+    if (!ja) {
+        std::fprintf(stderr, "%s\n", warning);
+        return 2;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) {
+        std::printf("Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
+        return 1;
+    }
+    return 0;
+}
 
 int Run(const Args& argv) {
     if (argv.empty()) {

@@ -30,6 +30,11 @@ int CmdCheck(const Args& args);
 int CmdSearch(const Args& args);
 int CmdPrint(const Args& args);
 
+// Reads the arguments "DIR --yes" of a command that changes an installation:
+// returns 0 with `dir` set and the folder existing; 2 after printing the usage
+// or, without --yes, the warning; 1 when the folder does not exist.
+int InstallDirWithYes(const Args& args, const char* usage, const char* warning, std::string& dir);
+
 // Runs a whole command line (argv without the program name).
 int Run(const Args& argv);
 
