@@ -16,7 +16,7 @@
 #include "check/core/CheckWorker.h"
 #include "check/core/DatenCheck.h"
 #include "check/core/DoppelName.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/ExSpieler.h"
 #include "records/Land.h"
 #include "records/Verein.h"

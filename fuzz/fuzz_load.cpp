@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "DemoDataSet.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 #include "platform/FileOps.h"
 

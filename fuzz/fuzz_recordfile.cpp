@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/Datum.h"
 #include "records/V3File.h"
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 namespace v3 {
 

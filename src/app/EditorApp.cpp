@@ -1,8 +1,8 @@
 #include "app/EditorApp.h"
 
 #include "app/MainFrame.h"
-#include "app/SoundLib.h"
-#include "dataset/AppState.h"
+#include "ui/SoundLib.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 #include "shell/DisplayCheck.h"
 

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/PictureLoader.h"
-#include "app/QtUserInterface.h"
+#include "ui/PictureLoader.h"
+#include "ui/QtUserInterface.h"
 #include "app/SingleInstance.h"
 #include "shell/PictureCache.h"
 

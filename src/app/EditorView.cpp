@@ -3,8 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/PictureLoader.h"
-#include "dataset/AppState.h"
+#include "ui/PictureLoader.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 
 namespace v3 {

@@ -16,9 +16,9 @@
 #include "app/AboutDlg.h"
 #include "app/EditorView.h"
 #include "app/HelpWindow.h"
-#include "app/LandAuswahlDlg.h"
+#include "ui/LandAuswahlDlg.h"
 #include "app/QuitBox.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 #include "shell/DocCommands.h"
 

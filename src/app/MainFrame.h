@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/SoundLib.h"
+#include "ui/SoundLib.h"
 #include "shell/CommandRunner.h"
 #include "shell/DisplayCheck.h"
 #include "shell/ExitQuestion.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The exit box shown when the changed data set is about to be left.
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 #include "shell/ExitQuestion.h"
 
 class QPushButton;

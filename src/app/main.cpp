@@ -11,7 +11,7 @@
 #include "app/EditorApp.h"
 #include "app/EditorView.h"
 #include "app/MainFrame.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/UserInterface.h"
 
 int main(int argc, char* argv[]) {

@@ -2,7 +2,7 @@
 
 #include "check/DatenCheckDlg.h"
 #include "check/VereineDrucken.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace v3 {
 

@@ -16,7 +16,7 @@
 #include "check/PagePainter.h"
 #include "check/core/CheckListPages.h"
 #include "check/core/DatenCheck.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 
 namespace v3 {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 #include "check/CheckSignals.h"
 #include "check/PrinterChoice.h"
 #include "check/core/CheckRun.h"

@@ -10,7 +10,7 @@
 
 #include "check/PagePainter.h"
 #include "check/core/ClubSheet.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "platform/Text1252.h"
 #include "records/Land.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 #include "check/PrinterChoice.h"
 
 class QListWidget;

@@ -5,10 +5,10 @@
 #include <map>
 #include <memory>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/DefaultWappen.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "dataset/Reinit.h"
 #include "platform/Bmp.h"
 #include "platform/FileOps.h"
@@ -26,17 +26,6 @@ namespace fs = std::filesystem;
 
 namespace v3 {
 
-const std::array<VordefinierteBonusNation, kVordefinierteBonusNationen> VordefinierteBonusNationen = {{
-    {"Belgien", "bel.bmp", "b1.jpg"},
-    {"USA", "usa.bmp", "b2.jpg"},
-    {"Japan", "jp.bmp", "b3.jpg"},
-    {"Polen", "pol.bmp", "b4.jpg"},
-    {"D\xE4nemark", "dan.bmp", "b5.jpg"},
-    {"Schweden", "swe.bmp", "b6.jpg"},
-    {"Argentinien", "arg.bmp", "b7.jpg"},
-    {"Brasilien", "bra.bmp", "b8.jpg"},
-    {"Neutral", "wel.bmp", "bn.jpg"},
-}};
 
 namespace {
 
@@ -160,16 +149,6 @@ bool SiehtAusWieJpeg(const std::string& pfad) {
 }
 
 }  // namespace
-
-std::string BonusFlaggenDatei(int vordefiniert) {
-    if (vordefiniert < 0 || vordefiniert >= kVordefinierteBonusNationen) return {};
-    return DatenPfad(kDirSupportGfx, VordefinierteBonusNationen[size_t(vordefiniert)].flagge);
-}
-
-std::string BonusKartenDatei(int vordefiniert) {
-    if (vordefiniert < 0 || vordefiniert >= kVordefinierteBonusNationen) return {};
-    return DatenPfad(kDirSupportGfx, VordefinierteBonusNationen[size_t(vordefiniert)].karte);
-}
 
 std::string NationsKuerzel(int nation) {
     // The nations of the fixed country table; the code is the country's code
@@ -328,6 +307,16 @@ int BonusQuellLandSetzen(int nation) {
     return -1;
 }
 
+void BonusSlotNachLaden(int nation, int ligaGroesse) {
+    AppState& app = App();
+    BonusSlotBelegen(nation, ligaGroesse);
+    const int quelle = BonusQuellLandSetzen(nation);
+    if (quelle >= 0) app.NationNummer[size_t(quelle)] = -1;
+    app.NationNummer[size_t(kBonusLandIndex)] = nation;
+    app.BonusNation = nation;
+    app.BonusLandIndex = kBonusLandIndex;
+}
+
 void BonusSlotZuruecksetzen() {
     AppState& app = App();
     const int quelle = app.BonusQuellLand;
@@ -407,6 +396,7 @@ bool BonusLandUebernehmen(const BonusLandAuswahl& a) {
 
     land->CreateBonusLandFrom(leiher, kBonusLandIndex, a.nation, a.haarfarbe, a.hautfarbe, a.gelbSperre, groesse,
                               a.superCup, a.pokal + 1, a.absteiger, eigene ? -1 : a.wappen);
+    CreateBonusWappen(leiher, land->ClubCount(), kBonusLandIndex, eigene ? -1 : a.wappen);
     if (quelle >= 0) app.NationNummer[size_t(quelle)] = -1;
     d.AlleLaender.push_back(std::move(land));
     return true;
@@ -427,6 +417,18 @@ bool OnBonuslanderzeugenaendern(const std::function<bool(BonusLandAuswahl&)>& di
     app.AnimationAktiv = true;
     app.DatenGeaendert = true;
     return uebernommen;
+}
+
+bool CreateBonusWappen(const CLand* leiher, int vereine, int land, int wappenWahl) {
+    const AppState& app = App();
+    std::string standard;
+    if (wappenWahl >= 0 && wappenWahl < kVordefinierteBonusNationen)
+        standard = BonusFlaggenDatei(wappenWahl);
+    else if (wappenWahl == -1)
+        standard = app.BonusWappenDatei;
+    const std::string verzeichnis = "." + app.DatenVerzeichnis;
+    return CopyLaenderWappen(leiher ? leiher->CountryIndex() : -1, -1, land, -1, vereine, verzeichnis, verzeichnis,
+                             standard, 0);
 }
 
 bool CopyLaenderWappen(int quellLand, int quellVerein, int zielLand, int zielVerein, int vereine,

@@ -11,22 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "base/BonusTables.h"
+
 namespace v3 {
 
-// The nine predefined bonus nations with their flag picture (the clubs'
-// default crest) and the map of the club editor, both in "\SUPPORT.GFX\".
-struct VordefinierteBonusNation {
-    const char* name;    // code page 1252, as the national team is called
-    const char* flagge;  // "bel.bmp"
-    const char* karte;   // "b1.jpg"
-};
-inline constexpr int kVordefinierteBonusNationen = 9;
-extern const std::array<VordefinierteBonusNation, kVordefinierteBonusNationen> VordefinierteBonusNationen;
-
-// Stored paths of the flag picture and of the map of predefined nation 0..8;
-// empty for any other number.
-std::string BonusFlaggenDatei(int vordefiniert);
-std::string BonusKartenDatei(int vordefiniert);
+class CLand;
 
 // Crest code of a nation for the bonus crest names ("Bel" for nation 6): the
 // European nations of the fixed country table have one, every other nation
@@ -103,6 +92,10 @@ void BonusSlotBelegen(int nation, int ligaGroesse);
 // loaded) and BonusQuellLand its index. Returns the index, or -1 when no
 // country has that team. Its own NationNummer entry is left to the caller.
 int BonusQuellLandSetzen(int nation);
+// The slot of a bonus country read back from its file: BonusSlotBelegen and
+// BonusQuellLandSetzen, the lender gives its team up, and slot 37 stands for
+// `nation` as the bonus country.
+void BonusSlotNachLaden(int nation, int ligaGroesse);
 // Resets the bonus slot: a lender gets its team back, the bonus values become
 // -1, slot 37 takes the values of the fixed table ("Fehler!" as its name), and
 // the remembered user map and crest are forgotten.
@@ -140,6 +133,11 @@ bool OnBonuslanderzeugenaendern(const std::function<bool(BonusLandAuswahl&)>& di
 // Nothing is made (false) without a bonus nation, clubs, target directory or
 // default crest; a failed copy is reported ("Fehler beim Speichern der
 // Wappen!") and ends the copying with false.
+// Makes the crests of clubs 1..vereine of the bonus country `land`: the
+// lender's crest of the same club number, else the default crest of
+// wappenWahl (0..8 a predefined nation's flag, -1 the user's crest file).
+bool CreateBonusWappen(const CLand* leiher, int vereine, int land, int wappenWahl);
+
 bool CopyLaenderWappen(int quellLand, int quellVerein, int zielLand, int zielVerein, int vereine,
                        const std::string& quellVerzeichnis, const std::string& zielVerzeichnis,
                        const std::string& standardWappen, int erzwingen);

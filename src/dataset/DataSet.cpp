@@ -1,5 +1,7 @@
 #include "dataset/DataSet.h"
 
+#include "base/AppState.h"
+
 #include "records/Ausruester.h"
 #include "records/AmateurJugendSpieler.h"
 #include "records/ChampionsLeagueGruppe.h"
@@ -19,6 +21,12 @@
 #include "records/UEFA.h"
 
 namespace v3 {
+
+DataSet& Daten() {
+    AppState& app = App();
+    if (!app.daten) app.daten = std::make_shared<DataSet>();
+    return *app.daten;
+}
 
 DataSet::DataSet() = default;
 

@@ -72,4 +72,7 @@ struct DataSet {
     bool Leer() const { return AlleLaender.empty(); }
 };
 
+// The data set of the state in use (App()); made empty on first use.
+DataSet& Daten();
+
 }  // namespace v3

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/Bmp.h"
 #include "platform/FileOps.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/BonusLand.h"
 #include "dataset/DataSet.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/FileOps.h"
 #include "records/Ausruester.h"
 #include "records/ChampionsLeagueGruppe.h"
@@ -240,7 +240,7 @@ bool Loader::Run() {
         CLand& land = *d_.AlleLaender.back();
         bool ok = i < kHauptlaender    ? land.LadenV3Localized(0, kDirDataV3)
                   : i < kFesteLaender ? land.LadenV3LocalizedEuro(internat, 0)
-                                      : land.LadenV3LocalizedBonus(bonus, 0, kDirDataV3);
+                                      : land.LadenV3LocalizedBonus(bonus, 0, kDirDataV3, BonusSlotNachLaden);
         if (!ok) fehler_ = true;  // the country has shown its own report
         Step();
     }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "platform/FileOps.h"

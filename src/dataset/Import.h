@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 
 namespace v3 {
 

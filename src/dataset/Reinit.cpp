@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/FileOps.h"
 #include "platform/Text1252.h"
 

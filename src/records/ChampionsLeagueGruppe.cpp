@@ -1,6 +1,6 @@
 #include "records/ChampionsLeagueGruppe.h"
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/Nation.h"
 #include "records/ParticipantLookup.h"
 #include "records/ReadCount.h"

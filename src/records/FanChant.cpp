@@ -1,6 +1,6 @@
 #include "records/FanChant.h"
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"

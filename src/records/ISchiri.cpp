@@ -1,7 +1,7 @@
 #include "records/ISchiri.h"
 
-#include "dataset/AppState.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/Layout.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/V3Object.h"

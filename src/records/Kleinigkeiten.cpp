@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/PersonDates.h"
 #include "records/V3File.h"
 #include "records/V3Object.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "dataset/AppState.h"
-#include "dataset/CountryTables.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/CountryTables.h"
+#include "base/Layout.h"
 #include "platform/FileOps.h"
 #include "platform/Text1252.h"
 #include "records/AmateurVerein.h"

@@ -10,6 +10,7 @@
 // shorter form. The country being processed is App().AktuellesLand, set by the
 // caller.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -177,12 +178,13 @@ public:
     // false, leaving the country partly merged.
     bool MergeV2Daten(std::vector<uint8_t>& wappenKarte);
 
-    // ---- the bonus country (index 37); see also dataset/BonusLand.h
+    // ---- the bonus country (index 37); the rules around it belong to the data set
 
     // Fills this new country as the bonus country of `nation`: BonusLand 2,
     // the given settings, as many clubs, pools and leagues as the bonus slot of
     // the per-country tables says (set up before), its players' attributes,
-    // shirt numbers, national squad (only without a lender) and crests. With a
+    // shirt numbers and national squad (only without a lender); its crests are
+    // the data set's (CreateBonusWappen). With a
     // lender (the country whose national team it takes over) the k-th club,
     // youth player and staff record copy the lender's. Returns true.
     bool CreateBonusLandFrom(const CLand* leiher, int land, int nation, int haarfarbe, int hautfarbe,
@@ -192,20 +194,20 @@ public:
     // position by the squad's position quotas and abilities, properties and
     // character traits by country-wide quotas, then marks him as loaded.
     void SpielerEigenschaftenVerteilen();
-    // Makes the crests of clubs 1..vereine: the lender's crest of the same club
-    // number, else the default crest of wappenWahl (0..8 a predefined nation's
-    // flag, -1 the user's crest file) (CopyLaenderWappen).
-    bool CreateBonusWappen(const CLand* leiher, int vereine, int land, int wappenWahl);
     // The "BONUSLAND" section in the open "Bonus1.sav": the settings, the
     // country index and nation, the map and crest files, then the country's
     // values as in a main country's file, and its league files in `directory`
     // (row 11 of the league files) before the section's end.
     bool SpeichernV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory);
-    // Reads it back for the country App().AktuellesLand (37) and sets the bonus
-    // slot up again: nation, lender, pool sizes, name and crest code. A section
-    // that is missing or names another slot or no national team, and league
-    // files that cannot be read, are reported ("Lesefehler") and give false.
-    bool LadenV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory);
+    // Reads it back for the country App().AktuellesLand (37). Once the nation
+    // and league size are read, slotEinrichten(nation, ligaGroesse) sets the
+    // bonus slot up again (nation, lender, pool sizes, name and crest code: the
+    // data set's business), before the pools are read with the slot's sizes. A
+    // section that is missing or names another slot or no national team, and
+    // league files that cannot be read, are reported ("Lesefehler") and give false.
+    using BonusSlotSetup = std::function<void(int nation, int ligaGroesse)>;
+    bool LadenV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory,
+                               const BonusSlotSetup& slotEinrichten);
 
     using CV3Object::LadenV3Localized;
     using CV3Object::SpeichernV3Localized;

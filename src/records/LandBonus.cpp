@@ -5,10 +5,11 @@
 #include <array>
 #include <ctime>
 
-#include "dataset/AppState.h"
-#include "dataset/BonusLand.h"
-#include "dataset/CountryTables.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/AppState.h"
+#include "base/BonusTables.h"
+#include "base/CountryTables.h"
+#include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/AmateurVerein.h"
 #include "records/Land.h"
@@ -192,7 +193,6 @@ bool CLand::CreateBonusLandFrom(const CLand* leiher, int land, int nation, int h
     SpielerEigenschaftenVerteilen();
     for (auto& verein : vereinsListe_) CVerein::RueckenNrEinstellen(verein->SpielerListe());
     if (!leiher) CreateNationalTeam();
-    CreateBonusWappen(leiher, clubCount_, land, wappenWahl);
     return true;
 }
 
@@ -236,18 +236,6 @@ void CLand::SpielerEigenschaftenVerteilen() {
     }
 }
 
-bool CLand::CreateBonusWappen(const CLand* leiher, int vereine, int land, int wappenWahl) {
-    const AppState& app = App();
-    std::string standard;
-    if (wappenWahl >= 0 && wappenWahl < kVordefinierteBonusNationen)
-        standard = BonusFlaggenDatei(wappenWahl);
-    else if (wappenWahl == -1)
-        standard = app.BonusWappenDatei;
-    const std::string verzeichnis = "." + app.DatenVerzeichnis;
-    return CopyLaenderWappen(leiher ? leiher->countryIndex_ : -1, -1, land, -1, vereine, verzeichnis, verzeichnis,
-                             standard, 0);
-}
-
 // ---------------------------------------------------------------- storage
 
 bool CLand::SpeichernV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory) {
@@ -280,7 +268,8 @@ bool CLand::SpeichernV3LocalizedBonus(CV3File& file, int sprache, const std::str
     return file.EndSection(1) && ok;
 }
 
-bool CLand::LadenV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory) {
+bool CLand::LadenV3LocalizedBonus(CV3File& file, int sprache, const std::string& directory,
+                                  const BonusSlotSetup& slotEinrichten) {
     AppState& app = App();
     const int land = app.AktuellesLand;
     countryIndex_ = land;
@@ -323,12 +312,7 @@ bool CLand::LadenV3LocalizedBonus(CV3File& file, int sprache, const std::string&
 
     // The slot is set up as the creation sets it, before the pools are read
     // with its sizes.
-    BonusSlotBelegen(nation, ligaGroesse_);
-    const int quelle = BonusQuellLandSetzen(nation);
-    if (quelle >= 0) app.NationNummer[size_t(quelle)] = -1;
-    app.NationNummer[size_t(land)] = nation;
-    app.BonusNation = nation;
-    app.BonusLandIndex = land;
+    if (slotEinrichten) slotEinrichten(nation, ligaGroesse_);
 
     file.GetStr(pokalName_);
     file.GetInt(leagueCount_);

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "dataset/AppState.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/Layout.h"
 #include "records/AmateurVerein.h"
 #include "records/Land.h"
 #include "records/Stadion.h"

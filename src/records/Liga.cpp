@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/ReadCount.h"
 #include "records/V3File.h"
 

@@ -1,6 +1,6 @@
 #include "records/NSchiri.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"

@@ -2,7 +2,7 @@
 // sponsors, celebrities and media people (layouts in docs/predecessor-format.md).
 // Each reads the whole record first and changes the record only when all of it
 // was there.
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/Datum.h"
 #include "records/ISchiri.h"
 #include "records/Kritiker.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace v3 {
 

@@ -1,6 +1,6 @@
 #include "records/ReadCount.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/V3File.h"
 

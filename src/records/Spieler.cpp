@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/V3File.h"
 
 namespace v3 {

@@ -1,6 +1,6 @@
 // Readers of the predecessor's players and former players (layout in
 // docs/predecessor-format.md).
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/Datum.h"
 #include "records/ExSpieler.h"
 #include "records/Spieler.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dataset/AppState.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/Layout.h"
 #include "platform/Bmp.h"
 #include "platform/FileOps.h"
 #include "platform/GlyphRenderer.h"

@@ -1,6 +1,6 @@
 #include "records/TWTrainer.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/PersonDates.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"

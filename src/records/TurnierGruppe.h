@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/V3Object.h"
 
 namespace v3 {

@@ -1,6 +1,6 @@
 #include "records/UEFA.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/V3File.h"
 
 namespace v3 {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/Datum.h"
 #include "records/V3File.h"

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstring>
 
-#include "dataset/AppState.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/Datum.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/V3File.h"
 
 namespace v3 {

@@ -1,6 +1,6 @@
 #include "records/VerbandsPraesident.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/V3File.h"
 #include "records/V3Object.h"
 #include "records/ValueReader.h"

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <utility>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"

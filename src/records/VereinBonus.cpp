@@ -1,7 +1,7 @@
 // The bonus country's clubs: CVerein::CreateBonusVereinFrom.
 #include <memory>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/Verein.h"
 
 namespace v3 {

@@ -2,7 +2,7 @@
 // clubs (layouts in docs/predecessor-format.md).
 #include <array>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/AVerein.h"
 #include "records/AmateurVerein.h"
 #include "records/PersonDates.h"

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/Spieler.h"
 
 namespace v3 {

@@ -1,8 +1,8 @@
 #include "shell/CountryChooser.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "records/Nation.h"
 #include "records/Verein.h"
 

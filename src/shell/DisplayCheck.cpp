@@ -1,6 +1,6 @@
 #include "shell/DisplayCheck.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace v3 {
 

@@ -1,6 +1,6 @@
 #include "shell/ExitQuestion.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 
 namespace v3 {

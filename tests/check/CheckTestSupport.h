@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "check/core/CheckSink.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "platform/Text1252.h"
 #include "records/ExSpieler.h"

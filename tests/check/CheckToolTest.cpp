@@ -12,7 +12,7 @@
 #include "PdfText.h"
 #include "TestUtil.h"
 #include "check/core/ClubSheet.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/EditorDoc.h"
 #include "platform/Text1252.h"
 #include "records/Land.h"

@@ -15,12 +15,12 @@
 #include <string>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/BonusLand.h"
 #include "dataset/DataSet.h"
 #include "dataset/DefaultWappen.h"
 #include "dataset/EditorDoc.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/Bmp.h"
 #include "records/ChampionsLeagueGruppe.h"
 #include "records/EigenerFangesang.h"
@@ -624,7 +624,7 @@ protected:
         EXPECT_NE(f.Open(".\\DATA.V3\\" + datei, CV3File::modeRead), 0);
         int32_t id = 0;
         f.GetID(id);
-        ok = land->LadenV3LocalizedBonus(f, 0, "\\DATA.V3\\");
+        ok = land->LadenV3LocalizedBonus(f, 0, "\\DATA.V3\\", BonusSlotNachLaden);
         return land;
     }
 };

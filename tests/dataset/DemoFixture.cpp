@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DemoDataSet.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "DemoFixture.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "records/Ausruester.h"
 #include "records/AmateurJugendSpieler.h"

@@ -17,7 +17,7 @@
 #include "Commands.h"
 #include "DemoDataSet.h"
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "records/AVerein.h"

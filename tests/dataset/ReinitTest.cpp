@@ -10,7 +10,7 @@
 #include <string>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "dataset/Reinit.h"

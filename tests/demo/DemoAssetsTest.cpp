@@ -16,7 +16,7 @@
 #include "DemoSound.h"
 #include "Jpeg.h"
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Bmp.h"
 #include "platform/Random.h"
 #include "records/Sponsor.h"

@@ -20,8 +20,8 @@
 
 #include "TestUtil.h"
 #include "app/MainFrame.h"
-#include "app/PictureLoader.h"
-#include "app/SoundLib.h"
+#include "ui/PictureLoader.h"
+#include "ui/SoundLib.h"
 #include "check/CheckTestSupport.h"
 #include "check/DatenCheckDlg.h"
 #include "check/PagePainter.h"

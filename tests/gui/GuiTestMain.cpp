@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,8 +8,8 @@
 
 #include "TestUtil.h"
 #include "app/MainFrame.h"
-#include "app/PictureLoader.h"
-#include "dataset/AppState.h"
+#include "ui/PictureLoader.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/V3File.h"
 
 using namespace v3;

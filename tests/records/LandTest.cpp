@@ -8,9 +8,9 @@
 #include <map>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
-#include "dataset/CountryTables.h"
-#include "dataset/Layout.h"
+#include "base/AppState.h"
+#include "base/CountryTables.h"
+#include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/AmateurVerein.h"
 #include "records/V3File.h"

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/V3File.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/Trikotsatz.h"
 #include "records/V3File.h"

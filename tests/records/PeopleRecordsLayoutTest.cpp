@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PeopleTestSupport.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/Ausruester.h"
 #include "records/EigenerFangesang.h"

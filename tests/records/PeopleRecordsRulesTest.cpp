@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "PeopleTestSupport.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/Ausruester.h"
 #include "records/EigenerFangesang.h"
 #include "records/Fangesang.h"

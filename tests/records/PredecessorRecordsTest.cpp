@@ -9,7 +9,7 @@
 
 #include "PredecessorWriter.h"
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/AVerein.h"
 #include "records/ExSpieler.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/AmateurJugendSpieler.h"
 #include "records/ExSpieler.h"

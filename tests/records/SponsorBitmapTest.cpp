@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/GlyphRenderer.h"
 #include "platform/Text1252.h"
 #include "platform/UserInterface.h"

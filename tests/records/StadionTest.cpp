@@ -5,7 +5,7 @@
 #include <array>
 
 #include "PeopleTestSupport.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 
 using namespace v3;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "records/Datum.h"
 
 using namespace v3;

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 #include "records/AmateurVerein.h"
 #include "records/IVerein.h"

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "records/ExSpieler.h"
 #include "records/ISchiri.h"
@@ -215,16 +215,15 @@ TEST_F(CommandRunnerTest, UnregisteredAndRunOnceEntriesAreDisabled) {
     EXPECT_EQ(fresh.Run("OnDateiV2dateneinlesen"), CommandOutcome::Disabled);
 }
 
-// The document's commands that exist are registered; the save refuses an empty data set.
-TEST_F(CommandRunnerTest, DocumentCommandsAreRegisteredByWhatTheDocumentHas) {
+// The document's four Datei commands are registered; the save refuses an empty data set.
+TEST_F(CommandRunnerTest, DocumentCommandsAreRegistered) {
     CEDITORDoc doc;
     CommandRunner fresh(host);
     RegisterDocCommands(fresh, doc);
     EXPECT_TRUE(fresh.IsEnabled("OnLadenV3"));
     EXPECT_TRUE(fresh.IsEnabled("OnFileSave"));
-    EXPECT_EQ(fresh.IsRegistered("OnDateiReinitialisierung"),
-              HasReinitialisierung<CEDITORDoc>);
-    EXPECT_EQ(fresh.IsRegistered("OnDateiV2dateneinlesen"), HasV2Konvertierung<CEDITORDoc>);
+    EXPECT_TRUE(fresh.IsRegistered("OnDateiReinitialisierung"));
+    EXPECT_TRUE(fresh.IsRegistered("OnDateiV2dateneinlesen"));
     fresh.Run("OnFileSave");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Es ist kein VOLTARO 3-Datensatz geladen!");

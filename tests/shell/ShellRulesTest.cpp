@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/Nation.h"
 #include "records/Verein.h"

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "Commands.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/BonusLand.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/Land.h"
 #include "records/Liga.h"

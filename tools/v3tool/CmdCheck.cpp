@@ -11,7 +11,7 @@
 #include "check/core/DatenCheck.h"
 #include "check/core/CheckSink.h"
 #include "check/core/PdfWriter.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "platform/Text1252.h"

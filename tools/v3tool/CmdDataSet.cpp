@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "Commands.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "records/Land.h"

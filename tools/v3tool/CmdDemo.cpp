@@ -6,7 +6,7 @@
 
 #include "Commands.h"
 #include "DemoDataSet.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace v3tool {
 namespace {

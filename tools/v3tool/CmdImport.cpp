@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "Commands.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "records/ExSpieler.h"

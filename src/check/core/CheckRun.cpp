@@ -5,7 +5,7 @@ namespace v3 {
 CheckRun PrepareCheckRun(ICheckSink& sink, std::atomic<bool>& stop, const CheckSources& sources) {
     const AppState& app = App();
     CheckRun run;
-    run.daten = app.daten.get();
+    run.daten = &Daten();
     run.sources = sources;
     run.laendername = app.Laendername;
     run.laenderkuerzel = app.Laenderkuerzel;

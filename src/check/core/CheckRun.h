@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "dataset/DataSet.h"
 
 namespace v3 {

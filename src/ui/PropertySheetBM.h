@@ -5,7 +5,7 @@
 #include <QTabWidget>
 #include <memory>
 
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 
 class QDialogButtonBox;
 class QPushButton;

@@ -1,7 +1,6 @@
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
-#include "dataset/DataSet.h"
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 #include "platform/FreeTypeGlyphRenderer.h"
 
 namespace v3 {
@@ -14,7 +13,6 @@ AppState* current = nullptr;
 AppState::AppState()
     : ui(&silentUi_), random(&defaultRandom_), defaultGlyphs_(std::make_unique<FreeTypeGlyphRenderer>()) {
     glyphs = defaultGlyphs_.get();
-    daten = std::make_unique<DataSet>();
     ResetLaenderTabellen(*this);
 }
 
@@ -27,8 +25,6 @@ AppState& App() {
     }
     return *current;
 }
-
-DataSet& Daten() { return *App().daten; }
 
 ScopedAppState::ScopedAppState() : previous_(&App()) { current = &state_; }
 

@@ -1,9 +1,9 @@
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 #include <QFile>
 #include <QImageReader>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 // Resource initialisers live outside any namespace.
 static void InitResourcesOutsideNamespace() {

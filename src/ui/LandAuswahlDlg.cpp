@@ -1,4 +1,4 @@
-#include "app/LandAuswahlDlg.h"
+#include "ui/LandAuswahlDlg.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/PictureLoader.h"
-#include "app/TabStopDelegate.h"
+#include "ui/PictureLoader.h"
+#include "ui/TabStopDelegate.h"
 #include "platform/Text1252.h"
 
 namespace v3 {

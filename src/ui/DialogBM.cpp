@@ -1,11 +1,11 @@
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 namespace v3 {
 

@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "dataset/CountryTables.h"
+#include "base/CountryTables.h"
 #include "platform/GlyphRenderer.h"
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
@@ -71,8 +71,10 @@ struct AppState {
     // where no pictures are shown).
     CPictureCache* pictures = nullptr;
 
-    // The data set the document owns; never null.
-    std::unique_ptr<DataSet> daten;
+    // The data set the document owns, made on first use by Daten() (the data
+    // set's own layer knows how to make one). The state is its only owner; the
+    // shared pointer carries its deleter, so this layer needs no definition of it.
+    std::shared_ptr<DataSet> daten;
 
     // The bonus country (all -1 while none exists): the nation it represents,
     // its position in AlleLaender and the country that lent its national team.
@@ -111,8 +113,6 @@ private:
 
 // The state in use.
 AppState& App();
-// The data set of the state in use.
-DataSet& Daten();
 
 // Installs a fresh state for its lifetime and puts the previous one back after.
 class ScopedAppState {

@@ -1,10 +1,10 @@
-#include "app/QtUserInterface.h"
+#include "ui/QtUserInterface.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/ProgressBarDlg.h"
+#include "ui/ProgressBarDlg.h"
 
 namespace v3 {
 

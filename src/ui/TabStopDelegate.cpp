@@ -1,4 +1,4 @@
-#include "app/TabStopDelegate.h"
+#include "ui/TabStopDelegate.h"
 
 #include <QApplication>
 #include <QPainter>

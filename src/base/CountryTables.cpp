@@ -1,6 +1,6 @@
-#include "dataset/CountryTables.h"
+#include "base/CountryTables.h"
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 namespace v3 {
 namespace {

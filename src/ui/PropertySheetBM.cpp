@@ -1,11 +1,11 @@
-#include "app/PropertySheetBM.h"
+#include "ui/PropertySheetBM.h"
 
 #include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 namespace v3 {
 

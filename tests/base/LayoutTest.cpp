@@ -1,9 +1,9 @@
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 
 #include <gtest/gtest.h>
 
 #include "TestUtil.h"
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 
 using namespace v3;
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
-#include "dataset/Layout.h"
+#include "base/Layout.h"
 
 #include <system_error>
 
-#include "dataset/AppState.h"
+#include "base/AppState.h"
 #include "platform/Text1252.h"
 
 namespace fs = std::filesystem;

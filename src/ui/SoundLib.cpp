@@ -1,4 +1,4 @@
-#include "app/SoundLib.h"
+#include "ui/SoundLib.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 #include "shell/CountryChooser.h"
 
 class QGroupBox;

@@ -1,7 +1,7 @@
 #pragma once
 // The progress windows of the long operations: modeless, without caption, the
 // progress picture behind a bar and one status line.
-#include "app/DialogBM.h"
+#include "ui/DialogBM.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,10 +1,10 @@
-#include "app/ProgressBarDlg.h"
+#include "ui/ProgressBarDlg.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "app/PictureLoader.h"
+#include "ui/PictureLoader.h"
 
 namespace v3 {
 

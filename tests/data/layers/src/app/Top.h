@@ -1,0 +1,2 @@
+#include "check/Dlg.h"
+#include "ui/DialogBM.h"

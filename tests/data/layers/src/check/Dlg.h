@@ -1,0 +1,2 @@
+#include "app/MainFrame.h"
+#include "ui/DialogBM.h"

@@ -1,0 +1,2 @@
+#include "base/AppState.h"
+#include "records/Up.h"
