@@ -57,7 +57,7 @@ CMainFrame::CMainFrame(CEDITORDoc& doc, bool vollbild, std::unique_ptr<CSoundLib
     quitBox_ = [this] { return CQuitBox(this).Ask(); };
     RegisterShellCommands();
     RegisterDocCommands(runner_, doc_);
-    RegisterEditors(*this);
+    RegisterEditors(editors_);
     BuildMenu();
     if (vollbild_)
         view_->setFixedSize(kFensterBreite, kFensterHoehe - menuBar()->sizeHint().height());

@@ -8,10 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "ui/SoundLib.h"
 #include "shell/CommandRunner.h"
 #include "shell/DisplayCheck.h"
 #include "shell/ExitQuestion.h"
+#include "ui/EditorRegistry.h"
+#include "ui/SoundLib.h"
 
 class QAction;
 class QPrinter;
@@ -42,6 +43,8 @@ public:
     static DisplayValues MeasureDisplay();
 
     CommandRunner& Runner() { return runner_; }
+    // The editors registered with the menu (what the menu walk opens).
+    const CEditorRegistry& Editors() const { return editors_; }
     CExitQuestion& ExitQuestion() { return exit_; }
     CEDITORView* View() const { return view_; }
     CEDITORDoc& Doc() { return doc_; }
@@ -85,6 +88,7 @@ private:
     bool destroyed_ = false;
     CEDITORView* view_;
     CommandRunner runner_{*this};
+    CEditorRegistry editors_{runner_, this, [this] { return &Printer(); }};
     CExitQuestion exit_;
     CExitQuestion::QuitBox quitBox_;
     std::unique_ptr<CSoundLib> sound_;
@@ -93,8 +97,8 @@ private:
     std::map<std::string, QAction*> actions_;
 };
 
-// Registers the editors that exist with the frame's command runner; a menu
-// entry whose editor is not registered stays disabled.
-void RegisterEditors(CMainFrame& frame);
+// Lets every area register its editors (app/Editors.cpp); a menu entry whose
+// editor is not registered stays disabled.
+void RegisterEditors(CEditorRegistry& editors);
 
 }  // namespace v3

@@ -5,6 +5,11 @@ class QWidget;
 
 namespace v3 {
 
+class CEditorRegistry;
+
+// Registers "Datencheck" and "Vereine drucken" with the menu.
+void RegisterCheckEditors(CEditorRegistry& editors);
+
 // Opens the data check ("Daten suchen und prüfen") without working copies;
 // true when it was left with "Verlassen". `printer`: the program's printer
 // settings, or null.

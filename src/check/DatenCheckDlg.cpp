@@ -65,6 +65,7 @@ CDatenCheckDlg::CDatenCheckDlg(QWidget* parent, const CheckSources& sources, QPr
     start_ = new QPushButton("START", this);
     drucken_ = new QPushButton("Drucken", this);
     verlassen_ = new QPushButton("Verlassen", this);
+    verlassen_->setObjectName(kOkButton);
     start_->setAutoDefault(false);
     drucken_->setAutoDefault(false);
     verlassen_->setAutoDefault(false);

@@ -39,7 +39,9 @@ CVereineDrucken::CVereineDrucken(QWidget* parent, QPrinter* printer)
                 liste_->addItem(QString::fromStdString(Cp1252ToUtf8(v->Name())));
             }
     drucken_ = new QPushButton("Drucken", this);
+    drucken_->setObjectName(kOkButton);
     auto* abbrechen = new QPushButton("Abbrechen", this);
+    abbrechen->setObjectName(kCancelButton);
     drucken_->setDefault(true);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);

@@ -11,6 +11,12 @@
 
 namespace v3 {
 
+// Object names of a dialog's OK and cancel buttons (whatever their captions:
+// "OK", "Übernehmen", "Verlassen", "Abbrechen"). The menu walk and the dialog
+// tests close a dialog through them.
+inline constexpr const char* kOkButton = "IDOK";
+inline constexpr const char* kCancelButton = "IDCANCEL";
+
 // Background of the editors' dialogs and of the progress windows.
 inline constexpr int kDialogHintergrund = 316;
 inline constexpr int kProgressHintergrund = 477;

@@ -44,8 +44,10 @@ CLandAuswahlDlg::CLandAuswahlDlg(int auswahlModus, const std::vector<const CVere
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     ok_ = new QPushButton(QString::fromStdString(model_.okText), this);
+    ok_->setObjectName(kOkButton);
     ok_->setDefault(true);
     auto* cancel = new QPushButton("Abbrechen", this);
+    cancel->setObjectName(kCancelButton);
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
     outer->addLayout(buttons);
@@ -87,8 +89,10 @@ CLandauswaehlenDlg::CLandauswaehlenDlg(QWidget* parent) : CDialogBM(133, parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = new QPushButton("OK", this);
+    ok->setObjectName(kOkButton);
     ok->setDefault(true);
     auto* cancel = new QPushButton("Abbrechen", this);
+    cancel->setObjectName(kCancelButton);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     outer->addLayout(buttons);

@@ -34,8 +34,10 @@ CPropertySheetBM::CPropertySheetBM(const QString& title, QWidget* parent, int ba
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     ok_ = new QPushButton("OK", this);
+    ok_->setObjectName(kOkButton);
     ok_->setDefault(true);
     cancel_ = new QPushButton("Abbrechen", this);
+    cancel_->setObjectName(kCancelButton);
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     if (withApply) {
