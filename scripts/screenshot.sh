@@ -4,6 +4,9 @@
 # server and lets the program grab its own main window while the title
 # animation shows a picture. Usage: screenshot.sh [FILE] (default docs/hauptfenster.png);
 # V3_BUILD_DIR names another build tree than build/.
+#   screenshot.sh FILE HANDLER [OFFER]   takes the editor that the menu entry HANDLER
+#   opens (a handler of src/shell/MenuCommands.cpp), its chooser answered with
+#   offer OFFER (default 0): the pictures of the manual's pages.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/docs/hauptfenster.png}"
@@ -13,7 +16,12 @@ build="${V3_BUILD_DIR:-$root/build}"
 demo="$root/demo"
 [ -d "$demo/DATA.V3" ] || "$build/tools/v3tool" demo "$demo"
 mkdir -p "$(dirname "$out")"
-# Picture 1 of the animation: the ball with its trail over the pitch.
-xvfb-run -a -s "-screen 0 1024x768x24" \
-  "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-bild 1
+if [ -n "${2:-}" ]; then
+  xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-menu "$2" --screenshot-wahl "${3:-0}"
+else
+  # Picture 1 of the animation: the ball with its trail over the pitch.
+  xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-bild 1
+fi
 echo "Bildschirmfoto: $out"

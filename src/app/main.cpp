@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/EditorApp.h"
+#include "app/EditorScreenshot.h"
 #include "app/EditorView.h"
 #include "app/MainFrame.h"
 #include "base/AppState.h"
@@ -34,12 +35,21 @@ int main(int argc, char* argv[]) {
     shotOption.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption shotPictureOption("screenshot-bild", "", "nummer", "9");
     shotPictureOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    // With --screenshot-menu the picture is of the editor that menu entry opens
+    // (its chooser answered with offer --screenshot-wahl), taken once it shows.
+    QCommandLineOption shotMenuOption("screenshot-menu", "", "handler");
+    shotMenuOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption shotChoiceOption("screenshot-wahl", "", "nummer", "0");
+    shotChoiceOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(dirOption);
     parser.addOption(shotOption);
     parser.addOption(shotPictureOption);
+    parser.addOption(shotMenuOption);
+    parser.addOption(shotChoiceOption);
     parser.addPositionalArgument("-F", "Vollbildmodus.");
     // "-F" and "/F" are the program's switch, not options of the parser.
-    const QStringList withValue{"--dir", "--screenshot", "--screenshot-bild"};
+    const QStringList withValue{"--dir", "--screenshot", "--screenshot-bild", "--screenshot-menu",
+                                "--screenshot-wahl"};
     QStringList arguments = qapp.arguments();
     QStringList switches;
     QStringList forParser{arguments.value(0)};
@@ -79,7 +89,10 @@ int main(int argc, char* argv[]) {
         return other ? 0 : 1;
     }
 
-    if (screenshot) {
+    if (screenshot && parser.isSet(shotMenuOption)) {
+        v3::TakeEditorScreenshot(*app.Frame(), parser.value(shotMenuOption).toStdString(), parser.value(shotOption),
+                             parser.value(shotChoiceOption).toInt());
+    } else if (screenshot) {
         const QString file = parser.value(shotOption);
         const int picture = parser.value(shotPictureOption).toInt();
         v3::CMainFrame* frame = app.Frame();

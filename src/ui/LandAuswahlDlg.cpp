@@ -1,5 +1,7 @@
 #include "ui/LandAuswahlDlg.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -108,6 +110,20 @@ int CLandauswaehlenDlg::Pool() const {
 
 void CLandauswaehlenDlg::SetPool(int pool) {
     if (pool >= 0 && pool < int(radios_.size())) radios_[size_t(pool)]->setChecked(true);
+}
+
+bool AnswerChooser(QDialog* dlg, int offer) {
+    if (auto* c = qobject_cast<CLandAuswahlDlg*>(dlg)) {
+        c->List()->setCurrentRow(std::clamp(offer, 0, std::max(0, c->List()->count() - 1)));
+        c->OkButton()->click();
+        return true;
+    }
+    if (auto* p = qobject_cast<CLandauswaehlenDlg*>(dlg)) {
+        p->SetPool(offer);
+        p->accept();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace v3

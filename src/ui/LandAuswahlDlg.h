@@ -63,4 +63,9 @@ private:
     std::vector<QRadioButton*> radios_;
 };
 
+// Answers an open country or pool chooser with its offer number `offer` (a
+// line of the list, a pool) and closes it with OK; false when the dialog is
+// no chooser. For the menu walk and the program's screenshots of editors.
+bool AnswerChooser(QDialog* dlg, int offer);
+
 }  // namespace v3

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QTimer>
@@ -68,14 +67,7 @@ private:
         QWidget* w = QApplication::activeModalWidget();
         auto* dlg = qobject_cast<QDialog*>(w);
         if (!dlg || !dlg->isVisible()) return;
-        if (auto* c = qobject_cast<CLandAuswahlDlg*>(dlg)) {
-            c->List()->setCurrentRow(0);
-            return Click(dlg, kOkButton);
-        }
-        if (auto* p = qobject_cast<CLandauswaehlenDlg*>(dlg)) {
-            p->SetPool(0);
-            return Click(dlg, kOkButton);
-        }
+        if (AnswerChooser(dlg, 0)) return;
         if (qobject_cast<QFileDialog*>(dlg) || qobject_cast<QPrintDialog*>(dlg) || qobject_cast<QMessageBox*>(dlg)) {
             probleme.push_back(std::string("system dialog answered with cancel: ") + dlg->metaObject()->className());
             return dlg->reject();
