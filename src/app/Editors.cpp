@@ -1,10 +1,14 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
+#include "editors/spieler/SpielerEditors.h"
 
 namespace v3 {
 
 // One line per area: each area's registration function registers the actions
 // behind its menu entries (see docs/architecture.md).
-void RegisterEditors(CEditorRegistry& editors) { RegisterCheckEditors(editors); }
+void RegisterEditors(CEditorRegistry& editors) {
+    RegisterCheckEditors(editors);
+    RegisterSpielerEditors(editors);
+}
 
 }  // namespace v3

@@ -1,0 +1,11 @@
+#pragma once
+// The menu entries of the player dialogs: youth and amateur players of a
+// country, the international player pools, the former players and the
+// national squads.
+namespace v3 {
+
+class CEditorRegistry;
+
+void RegisterSpielerEditors(CEditorRegistry& editors);
+
+}  // namespace v3
