@@ -46,7 +46,10 @@ void Buttons(QDialog* dlg, QBoxLayout* layout, const char* okText = "OK", bool c
     layout->addLayout(row);
 }
 
-void Tabs(QListWidget* list, std::vector<int> stops) { list->setItemDelegate(new CTabStopDelegate(std::move(stops), list)); }
+void Tabs(QListWidget* list, std::vector<int> stops) {
+    list->setItemDelegate(new CTabStopDelegate(std::move(stops), list));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
 void Warn(const char* text) {
     App().ui->MessageBox(text, "Achtung!", MsgButtons::Ok, MsgIcon::Warning);
@@ -278,31 +281,30 @@ CSpielerUebersichtDlg::CSpielerUebersichtDlg(std::vector<SquadEntry> players, QW
 
 void CSpielerUebersichtDlg::Build(bool edit) {
     auto* layout = new QVBoxLayout(this);
-    const std::vector<int> stops = {14, 32, 100, 190, 205};
+    const std::vector<int> stops = {18, 40, 125, 230, 246, 262};
     squad_ = new QListWidget(this);
     Tabs(squad_, stops);
     if (edit) {
         count_ = new QLabel(this);
         layout->addWidget(count_);
-        auto* lists = new QHBoxLayout;
+        // The squad above, the candidates below, the buttons between them.
         candidates_ = new QListWidget(this);
         Tabs(candidates_, stops);
-        auto* mid = new QVBoxLayout;
-        auto* add = new QPushButton("<< Hinzuf\xC3\xBCgen", this);
-        auto* remove = new QPushButton("Entfernen >>", this);
-        mid->addStretch(1);
+        auto* mid = new QHBoxLayout;
+        auto* add = new QPushButton("Hinzuf\xC3\xBCgen", this);
+        auto* remove = new QPushButton("Entfernen", this);
         mid->addWidget(add);
         mid->addWidget(remove);
         mid->addStretch(1);
-        lists->addWidget(squad_, 1);
-        lists->addLayout(mid);
-        lists->addWidget(candidates_, 1);
-        layout->addLayout(lists);
+        layout->addWidget(squad_, 1);
+        layout->addLayout(mid);
+        layout->addWidget(new QLabel("Spieler dieser Nationalit\xC3\xA4t:", this));
+        layout->addWidget(candidates_, 1);
         connect(add, &QPushButton::clicked, this, &CSpielerUebersichtDlg::OnHinzufuegen);
         connect(remove, &QPushButton::clicked, this, &CSpielerUebersichtDlg::OnEntfernen);
         connect(candidates_, &QListWidget::itemDoubleClicked, this, &CSpielerUebersichtDlg::OnHinzufuegen);
         Buttons(this, layout);
-        resize(630, 420);
+        resize(630, 460);
     } else {
         layout->addWidget(squad_);
         auto* row = new QHBoxLayout;

@@ -58,6 +58,8 @@ QGroupBox* RadioGroup(QWidget* parent, const QString& title, const std::array<st
                       int first, QButtonGroup*& group, int columns = 1) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(0);
+    grid->setContentsMargins(6, 2, 6, 2);
     group = new QButtonGroup(box);
     for (size_t i = 0; i < N; ++i) {
         auto* b = new QRadioButton(Q(texts[i]), box);
@@ -269,28 +271,30 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
     kapitaen_ = new QCheckBox(Q(kRetiredAsCaptainText), this);
     grid->addWidget(new QLabel("Nationalit\xC3\xA4t", this), 0, 0);
     grid->addWidget(nation_, 0, 1);
-    grid->addWidget(inlaender_, 0, 2);
+    grid->addWidget(inlaender_, 0, 2, 1, 2);
     grid->addWidget(new QLabel("Zweite Nationalit\xC3\xA4t", this), 1, 0);
     grid->addWidget(nation2_, 1, 1);
     grid->addWidget(national_, 2, 0);
-    grid->addWidget(zurueck_, 2, 1, 1, 2);
-    grid->addWidget(kapitaen_, 3, 1, 1, 2);
-    grid->addWidget(RadioGroup(this, "Hautfarbe", kSkinColourTexts, 0, haut_), 4, 0);
-    grid->addWidget(RadioGroup(this, "Haarfarbe", kHairColourTexts, 0, haar_), 4, 1);
+    grid->addWidget(zurueck_, 2, 1, 1, 3);
+    grid->addWidget(kapitaen_, 3, 1, 1, 3);
+    grid->addWidget(RadioGroup(this, "Hautfarbe", kSkinColourTexts, 0, haut_), 4, 0, Qt::AlignTop);
+    grid->addWidget(RadioGroup(this, "Haarfarbe", kHairColourTexts, 0, haar_), 4, 1, Qt::AlignTop);
     haarTypBox_ = RadioGroup(this, "Haartyp", kHairStyleTexts, 0, haarTyp_);
-    grid->addWidget(haarTypBox_, 4, 2);
+    grid->addWidget(haarTypBox_, 4, 2, Qt::AlignTop);
     auto* bartBox = new QGroupBox("Bart", this);
     auto* bartLayout = new QVBoxLayout(bartBox);
+    bartLayout->setSpacing(0);
+    bartLayout->setContentsMargins(6, 2, 6, 2);
     for (size_t i = 0; i < 4; ++i) {
         bart_[i] = new QCheckBox(Q(kBeardTexts[i]), bartBox);
         bartLayout->addWidget(bart_[i]);
         connect(bart_[i], &QCheckBox::toggled, this, [this, i](bool on) { rules_.SetBart(int(i), on); });
     }
-    grid->addWidget(bartBox, 5, 0);
+    grid->addWidget(bartBox, 4, 3, Qt::AlignTop);
     repairedLabel_ = new QLabel(this);
     repairedLabel_->setWordWrap(true);
-    grid->addWidget(repairedLabel_, 6, 0, 1, 3);
-    grid->setRowStretch(7, 1);
+    grid->addWidget(repairedLabel_, 5, 0, 1, 4);
+    grid->setRowStretch(6, 1);
 
     connect(nation_, &QComboBox::currentIndexChanged, this, [this](int i) {
         rules_.SetNation(nation_->itemData(i).toInt());
