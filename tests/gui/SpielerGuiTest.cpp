@@ -174,5 +174,36 @@ TEST(SpielerGui, FormerPlayerChangedOnEveryPageDiffersInExactlyThoseFields) {
 #endif
 }
 
+TEST(SpielerGui, NameOutsideCodePage1252IsRefusedAndTheRecordKeepsItsText) {
+#ifndef V3_HAVE_DEMO
+    GTEST_SKIP() << "the demo installation is not part of this build";
+#else
+    v3test::DemoInstallation demo;
+    ScopedAppState state;
+    ScriptedUserInterface ui;
+    state->SetUserInterface(&ui);
+    state->installDir = demo.path();
+    CEDITORDoc doc;
+    doc.OnNewDocument();
+    ASSERT_TRUE(App().LadenOk) << doc.LadeFehler();
+    const std::string vorher = Daten().ExSpielerListe[0]->Nachname();
+
+    CEhemaligeSpielerDlg dlg;
+    dlg.show();
+    CSpielerSeiten* seiten = dlg.Seiten();
+    seiten->Daten1()->NachnameEdit()->setText(QString::fromUtf8("\xCE\xA9mega"));  // a Greek capital omega
+    seiten->setCurrentIndex(1);
+    EXPECT_EQ(seiten->currentIndex(), 0);  // the page refused and stays
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("\xCE\xA9"), std::string::npos) << ui.messages[0].text;
+    EXPECT_EQ(dlg.Rules().Player(0).Nachname(), vorher);
+    // OK refuses as well; Cancel leaves the data set as it was.
+    dlg.findChild<QAbstractButton*>(kOkButton)->click();
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.findChild<QAbstractButton*>(kCancelButton)->click();
+    EXPECT_EQ(Daten().ExSpielerListe[0]->Nachname(), vorher);
+#endif
+}
+
 }  // namespace
 }  // namespace v3
