@@ -11,6 +11,7 @@
 #include "records/Manager.h"
 #include "records/Spieler.h"
 #include "records/TrainerUndCo.h"
+#include "records/Verein.h"
 #include "records/V3File.h"
 
 using namespace v3;
@@ -174,8 +175,9 @@ TEST_F(PlayerPagesTest, Data1ShirtNumberHeldByAnotherIsRefused) {
     player.RueckenNummer(5);
     table[5] = &player;
     table[7] = &other;
+    CVerein club(1);
     PlayerData1Rules r;
-    r.SetContext({true, &table, 18, 8.5});
+    r.SetContext({true, &table, 18, 8.5, &club});
     r.Fill(player);
     EXPECT_EQ(r.AverageText(), " 8.500");
     r.StepShirtNumber(+1);
@@ -186,6 +188,7 @@ TEST_F(PlayerPagesTest, Data1ShirtNumberHeldByAnotherIsRefused) {
     EXPECT_EQ(player.RueckenNummer(), 8);
     EXPECT_EQ(table[5], nullptr);
     EXPECT_EQ(table[8], &player);
+    EXPECT_FLOAT_EQ(club.Staerke(), 8.5f);  // the club takes the squad's average
     // Another player took 9 meanwhile (the table changed under the page).
     r.Fill(player);
     r.StepShirtNumber(+1);

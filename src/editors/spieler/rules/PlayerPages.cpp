@@ -8,6 +8,7 @@
 #include "records/Manager.h"
 #include "records/Spieler.h"
 #include "records/TrainerUndCo.h"
+#include "records/Verein.h"
 
 namespace v3 {
 namespace {
@@ -161,6 +162,7 @@ bool PlayerData1Rules::WriteBack(CSpieler& p) {
         p.Kuenstlername(kuenstlername_);
     }
     if (Write(badFuss_, fuss_, filledFuss_)) p.Fuss(fuss_);
+    if (context_.shirtNumbers && context_.club) context_.club->Staerke(float(context_.averageStrength));
     if (Write(badStaerke_, staerke_, filledStaerke_) || Write(badTalent_, talent_, filledTalent_)) {
         p.Staerke(staerke_);
         p.Talent(talent_);

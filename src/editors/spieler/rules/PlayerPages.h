@@ -17,6 +17,7 @@
 namespace v3 {
 
 class CSpieler;
+class CVerein;
 class CTrainerUndCo;
 class CManager;
 
@@ -51,6 +52,7 @@ public:
         ShirtNumberTable* numbers = nullptr;     // the squad's table (mode 1)
         int squadSize = 0;
         double averageStrength = 0.0;
+        CVerein* club = nullptr;                 // mode 1: takes the average as its strength
     };
     void SetContext(const Context& c) { context_ = c; }
     const Context& GetContext() const { return context_; }
