@@ -2,6 +2,7 @@
 // A critic of a country's media.
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -14,9 +15,9 @@ public:
     CKritiker();
 
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
 
     // The "KRITIKER" section; the writer trims the names first. The reader
     // returns false when the section or some of its values are missing.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -28,9 +29,9 @@ public:
     CNSchiri();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     int Kompetenz() const { return kompetenz_; }
     bool Kompetenz(int v);  // 0..10
     int Haerte() const { return haerte_; }

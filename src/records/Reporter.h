@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -15,11 +16,11 @@ public:
     CReporter();
 
     const std::string& Sender() const { return sender_; }
-    bool Sender(const std::string& v) { sender_ = v; return true; }
+    bool Sender(const std::string& v) { return SetRecordText(sender_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     // Attitude: the position on the editor's scale from "Böse" to "Lieb".
     int32_t Einstellung() const { return einstellung_; }
     bool Einstellung(int32_t v) { einstellung_ = v; return true; }

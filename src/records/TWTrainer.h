@@ -4,6 +4,7 @@
 #include <string>
 
 #include "records/Datum.h"
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -19,9 +20,9 @@ public:
     CTWTrainer();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     int Kompetenz() const { return kompetenz_; }
     bool Kompetenz(int v);  // 0..15
     int Alter() const { return alter_; }
