@@ -46,6 +46,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's referee record: names, competence, hardness,
     // club number, and in the newer variant the properties. False, unchanged,
     // when incomplete.

@@ -27,6 +27,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's celebrity record: names and favourite club.
     // False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

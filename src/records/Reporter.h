@@ -29,6 +29,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Reads the predecessor's reporter record: broadcaster, names, attitude.
     // False, unchanged, when incomplete.
     bool Laden(CV3File& file);

@@ -82,6 +82,8 @@ public:
     // the trimmed name). The reader keeps the defaults when the section is missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's sponsor record: name, value and company size
     // (the board keeps its look). False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

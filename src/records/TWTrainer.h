@@ -38,6 +38,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's goalkeeper-coach record: names, birth date (the
     // age follows from it), competence. False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

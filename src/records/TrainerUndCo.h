@@ -45,6 +45,8 @@ public:
     // missing keeps its value).
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's coach record: names, birth date (the age follows
     // from it), competence, coach type. False, with the record unchanged, when
     // the record is not complete.
