@@ -187,7 +187,7 @@ CBandenwerbungDlg::CBandenwerbungDlg(QWidget* parent, CLand& land)
 
     firma_ = new QLineEdit(this);
     firma_->setObjectName("Firmenname");
-    schrift_ = new QPushButton("&Schriftart...", this);
+    schrift_ = new QPushButton("Schrift&art...", this);
     schrift_->setObjectName("Schrift");
     schrift_->setAutoDefault(false);
     vorschau_ = new QLabel(this);
@@ -208,12 +208,14 @@ CBandenwerbungDlg::CBandenwerbungDlg(QWidget* parent, CLand& land)
     groesseZeile->addWidget(groesse_);
     groesseZeile->addWidget(groesseText_);
     groesseZeile->addStretch(1);
-    form->addRow("&Gr\xC3\xB6\xC3\x9F" "e des Unternehmens", groesseZeile);
+    auto* groesseLabel = new QLabel("&Gr\xC3\xB6\xC3\x9F" "e des Unternehmens", this);
+    groesseLabel->setBuddy(groesse_);
+    form->addRow(groesseLabel, groesseZeile);
     rechts->addLayout(form);
     rechts->addWidget(new QLabel("Bande", this));
     rechts->addWidget(vorschau_);
     auto* farbZeile = new QHBoxLayout;
-    auto* farbLabel = new QLabel("&Farben (links: Schrift, rechts: Hintergrund)", this);
+    auto* farbLabel = new QLabel("Far&ben (links: Schrift, rechts: Hintergrund)", this);
     farbLabel->setBuddy(farben_);
     rechts->addWidget(farbLabel);
     farbZeile->addWidget(farben_);
