@@ -1,13 +1,15 @@
 // The people editors headless on a copy of the demo: the sponsor editor driven
 // through its widgets and saved (only the edited sponsor's board picture and
 // its country file change), a missing board template, the coach chooser's
-// selection mode and the referee dialog's exclusive home and guest boxes.
+// selection mode, the coach change dialog with its derived age and the referee
+// dialog's exclusive home and guest boxes.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -128,9 +130,16 @@ TEST_F(PersonalGui, SponsorRenamedRecolouredAndRefontedChangesOnlyItsBoardAndCou
     EXPECT_EQ(dlg.Sponsoren().Kopie(2).FontWeight() >= 600, !warFett);
     EXPECT_EQ(dlg.Sponsoren().Kopie(2).FontFace(), original.FontFace()) << "face not picked, name kept";
 
+    // The company size counts without a change of the selection.
+    auto* groesse = dlg.findChild<QSpinBox*>("Groesse");
+    ASSERT_NE(groesse, nullptr);
+    const int neueGroesse = (original.Unternehmensgroesse() + 1) % 3;
+    groesse->setValue(neueGroesse);
+
     Klick(&dlg, kOkButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     const CSponsor& neu = *Land0().Sponsors()[2];
+    EXPECT_EQ(neu.Unternehmensgroesse(), neueGroesse);
     EXPECT_EQ(neu.Name(), "Zauberkraut AG");
     EXPECT_EQ(neu.TextFarbe(), 93);
 
@@ -197,6 +206,43 @@ TEST_F(PersonalGui, CoachChooserWantsALineAndReturnsTheChosenOne) {
         Klick(d, kOkButton);
     });
     EXPECT_EQ(WaehleTrainer(nullptr, freie), 4);
+}
+
+TEST_F(PersonalGui, CoachChangeDialogDerivesTheAgeAndKeepsRefusedInputOpen) {
+    const int saison = App().Saisonstartjahr;
+    WennOffen<CPersonenListeDlg>([this, saison](CPersonenListeDlg* liste) {
+        liste->Liste()->setCurrentItem(liste->Liste()->topLevelItem(1));
+        WennOffen<CAendernDlg>([this, saison](CAendernDlg* d) {
+            EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Trainer \xC3\xA4ndern"));
+            auto* jahr = d->findChild<QSpinBox*>("Jahr");
+            auto* monat = d->findChild<QSpinBox*>("Monat");
+            auto* alter = d->findChild<QLabel*>("Alter");
+            auto* name = d->findChild<QLineEdit*>("Name");
+            ASSERT_TRUE(jahr && monat && alter && name);
+            EXPECT_EQ(jahr->minimum(), saison - 70);
+            EXPECT_EQ(jahr->maximum(), saison - 31);
+            jahr->setValue(saison - 40);
+            monat->setValue(7);
+            EXPECT_EQ(alter->text(), "39");
+            d->findChild<QSpinBox*>("Kompetenz")->setValue(14);
+            name->setText(QString::fromUtf8("Gr\xE2\x84\xA6\xC3\x9F"));
+            Klick(d, kOkButton);
+            EXPECT_TRUE(d->isVisible()) << "refused name closed the dialog";
+            EXPECT_EQ(name->text(), QString::fromUtf8("Gr\xE2\x84\xA6\xC3\x9F"));
+            ASSERT_EQ(ui.messages.size(), 1u);
+            name->setText(QString::fromUtf8("Gro\xC3\x9F"));
+            Klick(d, kOkButton);
+        });
+        liste->findChild<QAbstractButton*>("Aendern")->click();
+        EXPECT_EQ(liste->Liste()->topLevelItem(1)->text(0).left(5), QString::fromUtf8("Gro\xC3\x9F,"));
+        Klick(liste, kOkButton);
+    });
+    EXPECT_TRUE(RunTrainerPool(nullptr));
+    const CTrainerUndCo& t = *Land0().Coaches()[1];
+    EXPECT_EQ(t.Nachname(), Cp("Gro\xC3\x9F"));
+    EXPECT_EQ(t.Alter(), 39);
+    EXPECT_EQ(t.Kompetenz(), 14);
+    EXPECT_EQ(t.GeburtsDatum().year, saison - 40);
 }
 
 TEST_F(PersonalGui, RefereeHomeAndGuestBoxesExcludeEachOther) {
