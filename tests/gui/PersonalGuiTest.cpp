@@ -262,7 +262,9 @@ TEST_F(PersonalGui, RefereeHomeAndGuestBoxesExcludeEachOther) {
             coaching->click();
             Klick(d, kOkButton);
         });
-        liste->findChild<QAbstractButton*>("Aendern")->click();
+        // Enter on the line opens the change dialog and leaves the list open.
+        QTest::keyClick(liste->Liste(), Qt::Key_Return);
+        EXPECT_TRUE(liste->isVisible());
         Klick(liste, kOkButton);
     });
     EXPECT_TRUE(RunSchiedsrichter(nullptr));

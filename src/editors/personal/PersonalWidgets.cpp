@@ -152,7 +152,8 @@ CPersonenListeDlg::CPersonenListeDlg(QWidget* parent, Aufbau aufbau) : CDialogBM
     }
     connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
     // Double-click or Enter on a line: edit it, or in selection mode choose it.
-    connect(liste_, &QTreeWidget::itemActivated, this, [this] { a_.aendern ? OnAendern() : OnOK(); });
+    connect(liste_, &QTreeWidget::itemDoubleClicked, this, [this] { a_.aendern ? OnAendern() : OnOK(); });
+    liste_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(liste_, 1);
@@ -177,6 +178,17 @@ void CPersonenListeDlg::Erneuern(int i) {
     if (i >= 0 && i < liste_->topLevelItemCount()) return fuellen(liste_->topLevelItem(i), i);
     liste_->clear();
     for (int z = 0; z < a_.anzahl(); ++z) fuellen(new QTreeWidgetItem(liste_), z);
+}
+
+bool CPersonenListeDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == liste_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            a_.aendern ? OnAendern() : OnOK();
+            return true;
+        }
+    }
+    return CDialogBM::eventFilter(watched, event);
 }
 
 void CPersonenListeDlg::OnAendern() {

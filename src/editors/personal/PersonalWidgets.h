@@ -102,6 +102,10 @@ public:
     // Rebuilds line i from its record (all lines for -1).
     void Erneuern(int i = -1);
 
+protected:
+    // Enter on a line belongs to the line, not to the dialog's OK button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnAendern();
     void OnOK();
