@@ -22,7 +22,7 @@
 namespace v3 {
 namespace {
 
-QString Qt8(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString CheckText(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
 }  // namespace
 
@@ -107,8 +107,8 @@ CDatenCheckDlg::~CDatenCheckDlg() {
 void CDatenCheckDlg::SetNames(const std::string& vorname, const std::string& nachname) {
     presetVorname_ = vorname;
     presetNachname_ = nachname;
-    vorname_->setText(Qt8(vorname));
-    nachname_->setText(Qt8(nachname));
+    vorname_->setText(CheckText(vorname));
+    nachname_->setText(CheckText(nachname));
 }
 
 void CDatenCheckDlg::OnInitDialog() {

@@ -26,10 +26,10 @@
 namespace v3 {
 namespace {
 
-QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString RecordText(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
 // OK and Abbrechen (or only one of them) at the bottom right of `layout`.
-void Buttons(QDialog* dlg, QBoxLayout* layout, const char* okText = "OK", bool cancel = true) {
+void AddOkCancel(QDialog* dlg, QBoxLayout* layout, const char* okText = "OK", bool cancel = true) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     auto* ok = new QPushButton(QString::fromUtf8(okText), dlg);
@@ -46,12 +46,12 @@ void Buttons(QDialog* dlg, QBoxLayout* layout, const char* okText = "OK", bool c
     layout->addLayout(row);
 }
 
-void Tabs(QListWidget* list, std::vector<int> stops) {
+void SetTabStops(QListWidget* list, std::vector<int> stops) {
     list->setItemDelegate(new CTabStopDelegate(std::move(stops), list));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void Warn(const char* text) {
+void WarnInDialog(const char* text) {
     App().ui->MessageBox(text, "Achtung!", MsgButtons::Ok, MsgIcon::Warning);
 }
 
@@ -64,16 +64,16 @@ CExSpielerAuswahlDlg::CExSpielerAuswahlDlg(const std::vector<const CExSpieler*>&
     setWindowTitle("Ehemalige Spieler");
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    for (const CExSpieler* p : players) list_->addItem(Q(p->Nachname() + ", " + p->Vorname()));
+    for (const CExSpieler* p : players) list_->addItem(RecordText(p->Nachname() + ", " + p->Vorname()));
     if (list_->count() > 0) list_->setCurrentRow(0);
     layout->addWidget(list_);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
     resize(320, 360);
 }
 
 void CExSpielerAuswahlDlg::accept() {
-    if (list_->currentRow() < 0) return Warn(kKeinSpielerGewaehlt);
+    if (list_->currentRow() < 0) return WarnInDialog(kKeinSpielerGewaehlt);
     chosen_ = list_->currentRow();
     CDialogBM::accept();
 }
@@ -87,16 +87,16 @@ CSpielerWechselDlg::CSpielerWechselDlg(const std::string& ownClub, const SquadSi
     auto* lists = new QHBoxLayout;
     countries_ = new QListWidget(this);
     clubs_ = new QListWidget(this);
-    Tabs(countries_, {90});
+    SetTabStops(countries_, {90});
     lists->addWidget(countries_);
     lists->addWidget(clubs_);
     layout->addLayout(lists);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     countryIndex_ = TransferCountries();
     const int nation = App().NationNummer[size_t(std::clamp(App().AktuellesLand, 0, kLaenderSlots - 1))];
     int preselect = 0;
     for (size_t i = 0; i < countryIndex_.size(); ++i) {
-        countries_->addItem(Q(TransferCountryLine(countryIndex_[i])));
+        countries_->addItem(RecordText(TransferCountryLine(countryIndex_[i])));
         if (App().NationNummer[size_t(countryIndex_[i])] == nation) preselect = int(i);
     }
     connect(countries_, &QListWidget::currentRowChanged, this, [this] { FillClubs(); });
@@ -110,14 +110,14 @@ void CSpielerWechselDlg::FillClubs() {
     const int row = countries_->currentRow();
     if (row < 0) return;
     for (const CVerein* v : TransferClubs(countryIndex_[size_t(row)], ownClub_, sizes_)) {
-        auto* item = new QListWidgetItem(Q(v->Name()), clubs_);
+        auto* item = new QListWidgetItem(RecordText(v->Name()), clubs_);
         item->setData(Qt::UserRole, v->VereinsNummer());
     }
     if (clubs_->count() > 0) clubs_->setCurrentRow(0);
 }
 
 void CSpielerWechselDlg::accept() {
-    if (countries_->currentRow() < 0 || !clubs_->currentItem()) return Warn("Bitte selektieren Sie zuerst einen Verein!");
+    if (countries_->currentRow() < 0 || !clubs_->currentItem()) return WarnInDialog("Bitte selektieren Sie zuerst einen Verein!");
     land_ = countryIndex_[size_t(countries_->currentRow())];
     verein_ = clubs_->currentItem()->data(Qt::UserRole).toInt();
     CDialogBM::accept();
@@ -133,15 +133,15 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
     countries_ = new QListWidget(this);
     clubs_ = new QListWidget(this);
     players_ = new QListWidget(this);
-    Tabs(countries_, {90});
-    Tabs(players_, {18, 120});
+    SetTabStops(countries_, {90});
+    SetTabStops(players_, {18, 120});
     lists->addWidget(countries_);
     lists->addWidget(clubs_);
     lists->addWidget(players_, 1);
     layout->addLayout(lists);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     countryIndex_ = TransferCountries();
-    for (int l : countryIndex_) countries_->addItem(Q(TransferCountryLine(l)));
+    for (int l : countryIndex_) countries_->addItem(RecordText(TransferCountryLine(l)));
     connect(countries_, &QListWidget::currentRowChanged, this, [this](int row) {
         clubs_->clear();
         clubList_.clear();
@@ -149,7 +149,7 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
         for (const auto& v : Daten().AlleLaender[size_t(countryIndex_[size_t(row)])]->VereinsListe()) {
             if (v->Name() == ownClub_) continue;
             clubList_.push_back(v.get());
-            clubs_->addItem(Q(v->Name()));
+            clubs_->addItem(RecordText(v->Name()));
         }
         if (clubs_->count() > 0) clubs_->setCurrentRow(0);
     });
@@ -157,7 +157,7 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
         players_->clear();
         if (const CVerein* v = Club())
             for (const auto& p : v->SpielerListe())
-                players_->addItem(Q(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
+                players_->addItem(RecordText(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
                                     p->Vorname() + "\t" + std::to_string(p->Staerke())));
         if (players_->count() > 0) players_->setCurrentRow(0);
     });
@@ -173,7 +173,7 @@ const CVerein* CSpielerholenDlg::Club() const {
 void CSpielerholenDlg::accept() {
     const CVerein* v = Club();
     const int row = players_->currentRow();
-    if (!v || row < 0 || size_t(row) >= v->SpielerListe().size()) return Warn(kKeinSpielerGewaehlt);
+    if (!v || row < 0 || size_t(row) >= v->SpielerListe().size()) return WarnInDialog(kKeinSpielerGewaehlt);
     if (mode_ == 1 && !FetchAllowed(int(v->SpielerListe().size()))) return;
     result_ = MakeFetchRecord(*v->SpielerListe()[size_t(row)], countryIndex_[size_t(countries_->currentRow())], *v);
     CDialogBM::accept();
@@ -192,7 +192,7 @@ CEhemaligeSpielerDlg::CEhemaligeSpielerDlg(QWidget* parent) : CDialogBM(0, paren
     row->addWidget(list_);
     row->addWidget(seiten_, 1);
     layout->addLayout(row);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     connect(list_, &QListWidget::currentRowChanged, this, &CEhemaligeSpielerDlg::OnSelect);
     connect(list_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         QMenu menu(this);
@@ -206,7 +206,7 @@ CEhemaligeSpielerDlg::CEhemaligeSpielerDlg(QWidget* parent) : CDialogBM(0, paren
         if (current_ >= 0 && size_t(current_) < rules_.Count())
             if (auto* item = list_->item(current_)) {
                 auto& d1 = seiten_->Daten1()->Rules();
-                item->setText(Q(d1.Nachname() + ", " + d1.Vorname()));
+                item->setText(RecordText(d1.Nachname() + ", " + d1.Vorname()));
             }
     });
     Refill(0);
@@ -218,7 +218,7 @@ CEhemaligeSpielerDlg::~CEhemaligeSpielerDlg() = default;
 void CEhemaligeSpielerDlg::Refill(int select) {
     QSignalBlocker b(list_);
     list_->clear();
-    for (const auto& line : rules_.Lines()) list_->addItem(Q(line));
+    for (const auto& line : rules_.Lines()) list_->addItem(RecordText(line));
     current_ = -1;
     seiten_->SetPlayer(nullptr);
     if (rules_.Count() == 0) return;
@@ -237,7 +237,7 @@ void CEhemaligeSpielerDlg::OnSelect(int row) {
         return;
     }
     if (current_ >= 0 && size_t(current_) < rules_.Count())
-        if (auto* item = list_->item(current_)) item->setText(Q(rules_.Lines()[size_t(current_)]));
+        if (auto* item = list_->item(current_)) item->setText(RecordText(rules_.Lines()[size_t(current_)]));
     current_ = row;
     seiten_->SetPlayer(row >= 0 && size_t(row) < rules_.Count() ? &rules_.Player(size_t(row)) : nullptr);
 }
@@ -283,13 +283,13 @@ void CSpielerUebersichtDlg::Build(bool edit) {
     auto* layout = new QVBoxLayout(this);
     const std::vector<int> stops = {18, 40, 125, 230, 246, 262};
     squad_ = new QListWidget(this);
-    Tabs(squad_, stops);
+    SetTabStops(squad_, stops);
     if (edit) {
         count_ = new QLabel(this);
         layout->addWidget(count_);
         // The squad above, the candidates below, the buttons between them.
         candidates_ = new QListWidget(this);
-        Tabs(candidates_, stops);
+        SetTabStops(candidates_, stops);
         auto* mid = new QHBoxLayout;
         auto* add = new QPushButton("Hinzuf\xC3\xBCgen", this);
         auto* remove = new QPushButton("Entfernen", this);
@@ -303,7 +303,7 @@ void CSpielerUebersichtDlg::Build(bool edit) {
         connect(add, &QPushButton::clicked, this, &CSpielerUebersichtDlg::OnHinzufuegen);
         connect(remove, &QPushButton::clicked, this, &CSpielerUebersichtDlg::OnEntfernen);
         connect(candidates_, &QListWidget::itemDoubleClicked, this, &CSpielerUebersichtDlg::OnHinzufuegen);
-        Buttons(this, layout);
+        AddOkCancel(this, layout);
         resize(630, 460);
     } else {
         layout->addWidget(squad_);
@@ -321,7 +321,7 @@ void CSpielerUebersichtDlg::Build(bool edit) {
         };
         connect(charakter, &QPushButton::clicked, this, [toggle] { toggle(OverviewColumn::Charakter); });
         connect(eigenschaften, &QPushButton::clicked, this, [toggle] { toggle(OverviewColumn::Eigenschaften); });
-        Buttons(this, layout, "OK", false);
+        AddOkCancel(this, layout, "OK", false);
         resize(520, 400);
     }
     Refill();
@@ -331,12 +331,12 @@ void CSpielerUebersichtDlg::Refill() {
     const int keepSquad = squad_->currentRow();
     squad_->clear();
     const auto& list = mode_ == 1 ? rules_->Squad() : overview_;
-    for (const auto& e : list) squad_->addItem(Q(OverviewLine(e, mode_ == 1, column_)));
+    for (const auto& e : list) squad_->addItem(RecordText(OverviewLine(e, mode_ == 1, column_)));
     if (squad_->count() > 0) squad_->setCurrentRow(std::clamp(keepSquad, 0, squad_->count() - 1));
     if (candidates_) {
         const int keep = candidates_->currentRow();
         candidates_->clear();
-        for (const auto& e : rules_->Candidates()) candidates_->addItem(Q(OverviewLine(e, true)));
+        for (const auto& e : rules_->Candidates()) candidates_->addItem(RecordText(OverviewLine(e, true)));
         if (keep >= 0 && candidates_->count() > 0) candidates_->setCurrentRow(std::min(keep, candidates_->count() - 1));
     }
     if (count_)
@@ -370,10 +370,10 @@ CJugendspielerNameDlg::CJugendspielerNameDlg(YouthRules& rules, size_t index, QW
     nachname_ = new QLineEdit(this);
     verein_ = new QComboBox(this);
     const auto& p = rules.Player(index);
-    vorname_->setText(Q(p.Vorname()));
-    nachname_->setText(Q(p.Nachname()));
+    vorname_->setText(RecordText(p.Vorname()));
+    nachname_->setText(RecordText(p.Nachname()));
     verein_->addItem("Keiner", 0);
-    for (size_t i = 0; i < rules.ClubNames().size(); ++i) verein_->addItem(Q(rules.ClubNames()[i]), int(i) + 1);
+    for (size_t i = 0; i < rules.ClubNames().size(); ++i) verein_->addItem(RecordText(rules.ClubNames()[i]), int(i) + 1);
     shownClub_ = std::max(0, p.VereinNr());
     verein_->setCurrentIndex(std::max(0, verein_->findData(shownClub_)));
     verein_->setEnabled(rules.ClubsAllowed());
@@ -384,7 +384,7 @@ CJugendspielerNameDlg::CJugendspielerNameDlg(YouthRules& rules, size_t index, QW
     grid->addWidget(new QLabel("Verein", this), 2, 0);
     grid->addWidget(verein_, 2, 1);
     layout->addLayout(grid);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     // The club quota is checked as soon as a club is chosen; a refused choice
     // returns to "Keiner".
     connect(verein_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -410,14 +410,14 @@ CJugendspielerAuswahlDlg::CJugendspielerAuswahlDlg(YouthRules rules, const QStri
     setWindowTitle("Jugend- und Amateurspieler - " + where);
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    Tabs(list_, {130});
+    SetTabStops(list_, {130});
     layout->addWidget(list_);
     auto* edit = new QPushButton("Editieren", this);
     auto* row = new QHBoxLayout;
     row->addWidget(edit);
     row->addStretch(1);
     layout->addLayout(row);
-    Buttons(this, layout);
+    AddOkCancel(this, layout);
     connect(edit, &QPushButton::clicked, this, &CJugendspielerAuswahlDlg::OnEditieren);
     connect(list_, &QListWidget::itemDoubleClicked, this, &CJugendspielerAuswahlDlg::OnEditieren);
     Refill(0);
@@ -426,13 +426,13 @@ CJugendspielerAuswahlDlg::CJugendspielerAuswahlDlg(YouthRules rules, const QStri
 
 void CJugendspielerAuswahlDlg::Refill(int select) {
     list_->clear();
-    for (size_t i = 0; i < rules_.Count(); ++i) list_->addItem(Q(rules_.Line(i)));
+    for (size_t i = 0; i < rules_.Count(); ++i) list_->addItem(RecordText(rules_.Line(i)));
     if (list_->count() > 0) list_->setCurrentRow(std::clamp(select, 0, list_->count() - 1));
 }
 
 void CJugendspielerAuswahlDlg::OnEditieren() {
     const int row = list_->currentRow();
-    if (row < 0) return Warn(kKeinSpielerGewaehlt);
+    if (row < 0) return WarnInDialog(kKeinSpielerGewaehlt);
     CJugendspielerNameDlg dlg(rules_, size_t(row), this);
     if (dlg.exec() == QDialog::Accepted) Refill(row);
 }

@@ -27,18 +27,18 @@
 namespace v3 {
 namespace {
 
-QString Q(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString FromCp(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
-std::vector<std::string> NationNames() {
+std::vector<std::string> DocumentNationNames() {
     std::vector<std::string> names;
     for (const auto& n : Daten().NationenListe) names.push_back(n->Name());
     return names;
 }
 
 // A spin box whose arrows step through the rules (the shirt number skips held numbers).
-class CStepSpin : public QSpinBox {
+class CShirtNumberSpin : public QSpinBox {
 public:
-    CStepSpin(QWidget* parent, std::function<void(int)> step) : QSpinBox(parent), step_(std::move(step)) {}
+    CShirtNumberSpin(QWidget* parent, std::function<void(int)> step) : QSpinBox(parent), step_(std::move(step)) {}
     void stepBy(int steps) override {
         for (int i = 0; i < std::abs(steps); ++i) step_(steps > 0 ? 1 : -1);
     }
@@ -47,14 +47,14 @@ private:
     std::function<void(int)> step_;
 };
 
-QSpinBox* Spin(QWidget* parent, int lo, int hi) {
+QSpinBox* MakeSpin(QWidget* parent, int lo, int hi) {
     auto* s = new QSpinBox(parent);
     s->setRange(lo, hi);
     return s;
 }
 
 template <size_t N>
-QGroupBox* RadioGroup(QWidget* parent, const QString& title, const std::array<std::string_view, N>& texts,
+QGroupBox* MakeRadioGroup(QWidget* parent, const QString& title, const std::array<std::string_view, N>& texts,
                       int first, QButtonGroup*& group, int columns = 1) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
@@ -62,20 +62,20 @@ QGroupBox* RadioGroup(QWidget* parent, const QString& title, const std::array<st
     grid->setContentsMargins(6, 2, 6, 2);
     group = new QButtonGroup(box);
     for (size_t i = 0; i < N; ++i) {
-        auto* b = new QRadioButton(Q(texts[i]), box);
+        auto* b = new QRadioButton(FromCp(texts[i]), box);
         group->addButton(b, int(i) + first);
         grid->addWidget(b, int(i) / columns, int(i) % columns);
     }
     return box;
 }
 
-void Check(QButtonGroup* g, int id) {
+void CheckId(QButtonGroup* g, int id) {
     if (auto* b = g->button(id)) b->setChecked(true);
 }
 
 }  // namespace
 
-QString FromRecord(const std::string& cp1252) { return Q(cp1252); }
+QString FromRecord(const std::string& cp1252) { return FromCp(cp1252); }
 
 bool TypedText(const QLineEdit* edit, std::string& out) {
     auto r = Utf8ToCp1252(edit->text().toStdString());
@@ -118,9 +118,9 @@ CSpielerPersoenlicheDaten1Page::CSpielerPersoenlicheDaten1Page(QWidget* parent)
     label("K\xC3\xBCnstlername", kuenstler_);
     ++row;
     auto* datum = new QHBoxLayout;
-    tag_ = Spin(this, 1, 31);
-    monat_ = Spin(this, 1, 12);
-    jahr_ = Spin(this, 1900, 2100);
+    tag_ = MakeSpin(this, 1, 31);
+    monat_ = MakeSpin(this, 1, 12);
+    jahr_ = MakeSpin(this, 1900, 2100);
     datum->addWidget(tag_);
     datum->addWidget(monat_);
     datum->addWidget(jahr_);
@@ -130,18 +130,18 @@ CSpielerPersoenlicheDaten1Page::CSpielerPersoenlicheDaten1Page(QWidget* parent)
     alter_ = new QLabel(this);
     label("Alter", alter_);
     ++row;
-    staerke_ = Spin(this, 1, 12);
+    staerke_ = MakeSpin(this, 1, 12);
     label("St\xC3\xA4rke", staerke_);
     ++row;
     talent_ = new QComboBox(this);
-    for (auto t : kTalentTexts) talent_->addItem(Q(t));
+    for (auto t : kTalentTexts) talent_->addItem(FromCp(t));
     label("Talent", talent_);
     ++row;
     fuss_ = new QComboBox(this);
-    for (auto t : kFootTexts) fuss_->addItem(Q(t));
+    for (auto t : kFootTexts) fuss_->addItem(FromCp(t));
     label("Starker Fu\xC3\x9F", fuss_);
     ++row;
-    nummer_ = new CStepSpin(this, [this](int d) {
+    nummer_ = new CShirtNumberSpin(this, [this](int d) {
         rules_.StepShirtNumber(d);
         Show();
     });
@@ -212,9 +212,9 @@ void CSpielerPersoenlicheDaten1Page::Fill(CSpieler& player) {
         vorname_->setMaxLength(std::max<int>(int(PlayerData1Rules::kMaxVorname), int(player.Vorname().size())));
         kuenstler_->setMaxLength(
             std::max<int>(int(PlayerData1Rules::kMaxKuenstlername), int(player.Kuenstlername().size())));
-        nachname_->setText(Q(rules_.Nachname()));
-        vorname_->setText(Q(rules_.Vorname()));
-        kuenstler_->setText(Q(rules_.Kuenstlername()));
+        nachname_->setText(FromCp(rules_.Nachname()));
+        vorname_->setText(FromCp(rules_.Vorname()));
+        kuenstler_->setText(FromCp(rules_.Kuenstlername()));
     }
     const bool nummern = rules_.GetContext().shirtNumbers;
     nummer_->setVisible(nummern);
@@ -265,10 +265,10 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
     auto* grid = new QGridLayout(this);
     nation_ = new QComboBox(this);
     nation2_ = new QComboBox(this);
-    inlaender_ = new QCheckBox(Q(kDomesticPlayerText), this);
-    national_ = new QCheckBox(Q(kNationalPlayerText), this);
-    zurueck_ = new QCheckBox(Q(kRetiredFromNationalTeamText), this);
-    kapitaen_ = new QCheckBox(Q(kRetiredAsCaptainText), this);
+    inlaender_ = new QCheckBox(FromCp(kDomesticPlayerText), this);
+    national_ = new QCheckBox(FromCp(kNationalPlayerText), this);
+    zurueck_ = new QCheckBox(FromCp(kRetiredFromNationalTeamText), this);
+    kapitaen_ = new QCheckBox(FromCp(kRetiredAsCaptainText), this);
     grid->addWidget(new QLabel("Nationalit\xC3\xA4t", this), 0, 0);
     grid->addWidget(nation_, 0, 1);
     grid->addWidget(inlaender_, 0, 2, 1, 2);
@@ -277,16 +277,16 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
     grid->addWidget(national_, 2, 0);
     grid->addWidget(zurueck_, 2, 1, 1, 3);
     grid->addWidget(kapitaen_, 3, 1, 1, 3);
-    grid->addWidget(RadioGroup(this, "Hautfarbe", kSkinColourTexts, 0, haut_), 4, 0, Qt::AlignTop);
-    grid->addWidget(RadioGroup(this, "Haarfarbe", kHairColourTexts, 0, haar_), 4, 1, Qt::AlignTop);
-    haarTypBox_ = RadioGroup(this, "Haartyp", kHairStyleTexts, 0, haarTyp_);
+    grid->addWidget(MakeRadioGroup(this, "Hautfarbe", kSkinColourTexts, 0, haut_), 4, 0, Qt::AlignTop);
+    grid->addWidget(MakeRadioGroup(this, "Haarfarbe", kHairColourTexts, 0, haar_), 4, 1, Qt::AlignTop);
+    haarTypBox_ = MakeRadioGroup(this, "Haartyp", kHairStyleTexts, 0, haarTyp_);
     grid->addWidget(haarTypBox_, 4, 2, Qt::AlignTop);
     auto* bartBox = new QGroupBox("Bart", this);
     auto* bartLayout = new QVBoxLayout(bartBox);
     bartLayout->setSpacing(0);
     bartLayout->setContentsMargins(6, 2, 6, 2);
     for (size_t i = 0; i < 4; ++i) {
-        bart_[i] = new QCheckBox(Q(kBeardTexts[i]), bartBox);
+        bart_[i] = new QCheckBox(FromCp(kBeardTexts[i]), bartBox);
         bartLayout->addWidget(bart_[i]);
         connect(bart_[i], &QCheckBox::toggled, this, [this, i](bool on) { rules_.SetBart(int(i), on); });
     }
@@ -318,15 +318,15 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
 }
 
 void CSpielerPersoenlicheDaten2Page::Fill(CSpieler& player) {
-    const auto names = NationNames();
+    const auto names = DocumentNationNames();
     rules_.Fill(player, names);
     QSignalBlocker b1(nation_), b2(nation2_);
     nation_->clear();
     nation2_->clear();
-    for (size_t i = 0; i < names.size(); ++i) nation_->addItem(Q(names[i]), int(i));
+    for (size_t i = 0; i < names.size(); ++i) nation_->addItem(FromCp(names[i]), int(i));
     nation2_->addItem("Keine", 0);
     for (int n : rules_.Nation2Offers())
-        if (n != 0) nation2_->addItem(Q(names[size_t(n)]), n);
+        if (n != 0) nation2_->addItem(FromCp(names[size_t(n)]), n);
     ShowRepaired(rules_.Repaired());
     Show();
 }
@@ -341,9 +341,9 @@ void CSpielerPersoenlicheDaten2Page::Show() {
     kapitaen_->setChecked(rules_.Kapitaen());
     nation_->setEnabled(!rules_.NationLocked());
     zurueck_->setEnabled(!rules_.NationLocked());
-    Check(haut_, rules_.Hautfarbe());
-    Check(haar_, rules_.Haarfarbe());
-    Check(haarTyp_, rules_.HaarTyp());
+    CheckId(haut_, rules_.Hautfarbe());
+    CheckId(haar_, rules_.Haarfarbe());
+    CheckId(haarTyp_, rules_.HaarTyp());
     haarTypBox_->setEnabled(rules_.HairTypeEnabled());
     for (size_t i = 0; i < 4; ++i) {
         QSignalBlocker b(bart_[i]);
@@ -361,14 +361,14 @@ CSpielerPositionenPage::CSpielerPositionenPage(QWidget* parent) : CSpielerPage("
     auto* hauptLayout = new QVBoxLayout(hauptBox);
     haupt_ = new QButtonGroup(hauptBox);
     for (int p = 1; p <= kPositionCount; ++p) {
-        auto* b = new QRadioButton(Q(PositionText(p)), hauptBox);
+        auto* b = new QRadioButton(FromCp(PositionText(p)), hauptBox);
         haupt_->addButton(b, p);
         hauptLayout->addWidget(b);
     }
     nebenBox_ = new QGroupBox("Nebenposition", this);
     auto* nebenLayout = new QVBoxLayout(nebenBox_);
     for (int p = 2; p <= kPositionCount; ++p) {
-        neben_[size_t(p)] = new QCheckBox(Q(PositionText(p)), nebenBox_);
+        neben_[size_t(p)] = new QCheckBox(FromCp(PositionText(p)), nebenBox_);
         nebenLayout->addWidget(neben_[size_t(p)]);
         connect(neben_[size_t(p)], &QCheckBox::clicked, this, [this, p] {
             rules_.ToggleNebenposition(p);
@@ -400,7 +400,7 @@ void CSpielerPositionenPage::Fill(CSpieler& player) {
 }
 
 void CSpielerPositionenPage::Show() {
-    Check(haupt_, rules_.Hauptposition());
+    CheckId(haupt_, rules_.Hauptposition());
     // Laid out by the main position: a keeper's page shows no secondary positions.
     nebenBox_->setVisible(!rules_.IsKeeper());
     torwartHinweis_->setVisible(rules_.IsKeeper());
@@ -427,10 +427,10 @@ CSpielerFaehigkeitenPage::CSpielerFaehigkeitenPage(QWidget* parent) : CSpielerPa
         grid->addWidget(new QLabel("\xC2\xAF", box), 0, 2);
         const int count = keeper ? kKeeperAbilityCount : kAbilityCount;
         for (int n = 1; n <= count; ++n) {
-            grid->addWidget(new QLabel(Q(AbilityText(n, keeper)), box), n, 0);
+            grid->addWidget(new QLabel(FromCp(AbilityText(n, keeper)), box), n, 0);
             for (int k = 0; k < 2; ++k) {
                 auto* b = new QCheckBox(box);
-                b->setAccessibleName(Q(AbilityText(n, keeper)) + (k == 0 ? " +" : " \xC2\xAF"));
+                b->setAccessibleName(FromCp(AbilityText(n, keeper)) + (k == 0 ? " +" : " \xC2\xAF"));
                 boxes_[size_t(column)][size_t(n)][size_t(k)] = b;
                 grid->addWidget(b, n, k + 1);
                 connect(b, &QCheckBox::clicked, this, [this, n, k] {
@@ -478,11 +478,11 @@ bool CSpielerFaehigkeitenPage::WriteBack(CSpieler& player) { return rules_.Write
 CSpielerEigenschaften1Page::CSpielerEigenschaften1Page(QWidget* parent) : CSpielerPage("Eig. 1", parent) {
     auto* layout = new QHBoxLayout(this);
     for (int g = 0; g < 2; ++g) {
-        auto* box = new QGroupBox(Q(g == 0 ? kPropertiesHeading : kTraitsHeading), this);
+        auto* box = new QGroupBox(FromCp(g == 0 ? kPropertiesHeading : kTraitsHeading), this);
         auto* v = new QVBoxLayout(box);
         v->setSpacing(0);
         for (int n = 1; n <= 16; ++n) {
-            auto* b = new QCheckBox(Q(g == 0 ? kPropertyLabels[size_t(n - 1)] : kTraitLabels[size_t(n - 1)]), box);
+            auto* b = new QCheckBox(FromCp(g == 0 ? kPropertyLabels[size_t(n - 1)] : kTraitLabels[size_t(n - 1)]), box);
             boxes_[size_t(g)][size_t(n)] = b;
             v->addWidget(b);
             connect(b, &QCheckBox::clicked, this, [this, g, n] {
@@ -519,8 +519,8 @@ bool CSpielerEigenschaften1Page::WriteBack(CSpieler& player) { return rules_.Wri
 
 CSpielerEigenschaften2Page::CSpielerEigenschaften2Page(QWidget* parent) : CSpielerPage("Eig. 2", parent) {
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(RadioGroup(this, "Gesundheitszustand", kInjuryTexts, 1, verletzung_), 0, Qt::AlignTop);
-    layout->addWidget(RadioGroup(this, "Publikum", kCrowdTexts, 1, publikum_), 0, Qt::AlignTop);
+    layout->addWidget(MakeRadioGroup(this, "Gesundheitszustand", kInjuryTexts, 1, verletzung_), 0, Qt::AlignTop);
+    layout->addWidget(MakeRadioGroup(this, "Publikum", kCrowdTexts, 1, publikum_), 0, Qt::AlignTop);
     repairedLabel_ = new QLabel(this);
     repairedLabel_->setWordWrap(true);
     layout->addWidget(repairedLabel_);
@@ -536,8 +536,8 @@ void CSpielerEigenschaften2Page::Fill(CSpieler& player) {
 }
 
 void CSpielerEigenschaften2Page::Show() {
-    Check(verletzung_, rules_.Verletzung());
-    Check(publikum_, rules_.Publikum());
+    CheckId(verletzung_, rules_.Verletzung());
+    CheckId(publikum_, rules_.Publikum());
 }
 
 bool CSpielerEigenschaften2Page::WriteBack(CSpieler& player) { return rules_.WriteBack(player); }
@@ -560,9 +560,9 @@ CStaffPage::CStaffPage(bool trainer, QWidget* parent)
     grid->addWidget(new QLabel("Vorname", box), 1, 0);
     grid->addWidget(vorname_, 1, 1);
     auto* datum = new QHBoxLayout;
-    tag_ = Spin(box, 1, 31);
-    monat_ = Spin(box, 1, 12);
-    jahr_ = Spin(box, 1900, 2100);
+    tag_ = MakeSpin(box, 1, 31);
+    monat_ = MakeSpin(box, 1, 12);
+    jahr_ = MakeSpin(box, 1900, 2100);
     datum->addWidget(tag_);
     datum->addWidget(monat_);
     datum->addWidget(jahr_);
@@ -571,12 +571,12 @@ CStaffPage::CStaffPage(bool trainer, QWidget* parent)
     alter_ = new QLabel(box);
     grid->addWidget(new QLabel("Alter", box), 3, 0);
     grid->addWidget(alter_, 3, 1);
-    kompetenz_ = Spin(box, 0, 15);
+    kompetenz_ = MakeSpin(box, 0, 15);
     grid->addWidget(new QLabel("Kompetenz", box), 4, 0);
     grid->addWidget(kompetenz_, 4, 1);
     if (trainer) {
         ruf_ = new QComboBox(box);
-        for (auto t : kTrainerRufTexte) ruf_->addItem(Q(t));
+        for (auto t : kTrainerRufTexte) ruf_->addItem(FromCp(t));
         grid->addWidget(new QLabel("Ruf", box), 5, 0);
         grid->addWidget(ruf_, 5, 1);
         connect(ruf_, &QComboBox::currentIndexChanged, this, [this](int i) { rules_.SetRuf(i); });
@@ -602,8 +602,8 @@ void CStaffPage::Fill(const CManager& m) {
 
 void CStaffPage::Show() {
     QSignalBlocker b1(nachname_), b2(vorname_), b3(tag_), b4(monat_), b5(jahr_), b6(kompetenz_);
-    nachname_->setText(Q(rules_.Nachname()));
-    vorname_->setText(Q(rules_.Vorname()));
+    nachname_->setText(FromCp(rules_.Nachname()));
+    vorname_->setText(FromCp(rules_.Vorname()));
     const YearRange years = rules_.Years();
     jahr_->setRange(years.low, years.high);
     tag_->setValue(rules_.Day());

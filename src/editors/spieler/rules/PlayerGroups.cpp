@@ -15,24 +15,24 @@
 namespace v3 {
 namespace {
 
-constexpr const char* kAchtung = "Achtung!";
-constexpr const char* kFehler = "Fehler!";
+constexpr const char* kGroupCaption = "Achtung!";
+constexpr const char* kGroupErrorCaption = "Fehler!";
 
-void Warn(const std::string& text, const char* caption = kAchtung) {
+void WarnInGroup(const std::string& text, const char* caption = kGroupCaption) {
     App().ui->MessageBox(text, caption, MsgButtons::Ok, MsgIcon::Warning);
 }
 
-const CNation* NationOf(int nationNumber) {
+const CNation* NationRecord(int nationNumber) {
     const auto& list = Daten().NationenListe;
     if (nationNumber < 0 || size_t(nationNumber) >= list.size()) return nullptr;
     return list[size_t(nationNumber)].get();
 }
 
-int NationOfCountry(int land) {
+int CountryNation(int land) {
     return land >= 0 && land < kLaenderSlots ? App().NationNummer[size_t(land)] : -1;
 }
 
-std::string Trim(const std::string& s) {
+std::string TrimmedName(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
@@ -67,7 +67,7 @@ std::vector<int> TransferCountries() {
 }
 
 std::string TransferCountryLine(int land) {
-    const CNation* n = NationOf(NationOfCountry(land));
+    const CNation* n = NationRecord(CountryNation(land));
     return n ? n->Name() + "\t" + n->Kuerzel() : std::string("?\t?");
 }
 
@@ -86,14 +86,14 @@ std::vector<const CVerein*> TransferClubs(int land, const std::string& ownClub, 
 
 bool FetchAllowed(int clubPlayers) {
     if (clubPlayers >= kMindestKaderZumHolen) return true;
-    Warn("Dieser Verein hat weniger als 17 Spieler.\nSie k\xC3\xB6nnen deshalb von dort keinen Spieler mehr holen!",
-         kFehler);
+    WarnInGroup("Dieser Verein hat weniger als 17 Spieler.\nSie k\xC3\xB6nnen deshalb von dort keinen Spieler mehr holen!",
+         kGroupErrorCaption);
     return false;
 }
 
 std::unique_ptr<CExSpieler> MakeFetchRecord(const CSpieler& player, int land, const CVerein& club) {
     auto r = std::make_unique<CExSpieler>();
-    r->CopyDataFrom(player, NationOfCountry(land), club.VereinsNummer());
+    r->CopyDataFrom(player, CountryNation(land), club.VereinsNummer());
     return r;
 }
 
@@ -112,16 +112,16 @@ std::vector<std::string> FormerPoolRules::Lines() const {
 
 std::optional<int> FormerPoolRules::Wechseln(int index, int land, int vereinsNummer) {
     if (index < 0 || size_t(index) >= players_.size()) {
-        Warn(kKeinSpielerGewaehlt);
+        WarnInGroup(kKeinSpielerGewaehlt);
         return std::nullopt;
     }
     const CExSpieler& p = *players_[size_t(index)];
     const std::string q = "Soll der Spieler " + Cp1252ToUtf8(p.Vorname()) + " " + Cp1252ToUtf8(p.Nachname()) +
                           "\nwirklich wechseln?";
-    if (App().ui->MessageBox(q, kAchtung, MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)
+    if (App().ui->MessageBox(q, kGroupCaption, MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)
         return std::nullopt;
     auto record = std::make_unique<CExSpieler>();
-    record->CopyDataFrom(static_cast<const CSpieler&>(p), NationOfCountry(land), vereinsNummer);
+    record->CopyDataFrom(static_cast<const CSpieler&>(p), CountryNation(land), vereinsNummer);
     transfers_.push_back(std::move(record));
     sizes_.Raise(land, vereinsNummer);
     players_.erase(players_.begin() + index);
@@ -130,7 +130,7 @@ std::optional<int> FormerPoolRules::Wechseln(int index, int land, int vereinsNum
 
 std::optional<int> FormerPoolRules::Loeschen(int index) {
     if (index < 0 || size_t(index) >= players_.size()) {
-        Warn(kKeinSpielerGewaehlt);
+        WarnInGroup(kKeinSpielerGewaehlt);
         return std::nullopt;
     }
     players_.erase(players_.begin() + index);
@@ -161,7 +161,7 @@ void FormerPoolRules::Apply() {
 
 std::string OverviewLine(const SquadEntry& e, bool withFirstName, OverviewColumn column) {
     const CSpieler& p = *e.player;
-    const CNation* n = NationOf(p.NationNumber());
+    const CNation* n = NationRecord(p.NationNumber());
     const std::string pos(PositionShortText(p.Hauptposition()));
     const std::string kuerzel = n ? n->Kuerzel() : "-";
     const std::string club = e.club.empty() ? "-" : e.club;
@@ -209,17 +209,17 @@ void NationalSquadRules::Init() {
 
 bool NationalSquadRules::Add(int index) {
     if (index < 0 || size_t(index) >= candidates_.size()) {
-        Warn(kKeinSpielerGewaehlt);
+        WarnInGroup(kKeinSpielerGewaehlt);
         return false;
     }
     if (int(squad_.size()) >= kMax) {
-        Warn("Es k\xC3\xB6nnen nicht mehr als " + std::to_string(kMax) +
+        WarnInGroup("Es k\xC3\xB6nnen nicht mehr als " + std::to_string(kMax) +
              " Spieler in der Nationalmannschaft spielen!");
         return false;
     }
     CSpieler* p = candidates_[size_t(index)].player;
     if (std::any_of(squad_.begin(), squad_.end(), [p](const SquadEntry& e) { return e.player == p; })) {
-        Warn("Dieser Spieler spielt schon in der Nationalmannschaft!");
+        WarnInGroup("Dieser Spieler spielt schon in der Nationalmannschaft!");
         return false;
     }
     squad_.push_back(candidates_[size_t(index)]);
@@ -228,30 +228,30 @@ bool NationalSquadRules::Add(int index) {
 
 bool NationalSquadRules::Remove(int index) {
     if (index < 0 || size_t(index) >= squad_.size()) {
-        Warn(kKeinSpielerGewaehlt);
+        WarnInGroup(kKeinSpielerGewaehlt);
         return false;
     }
     if (int(squad_.size()) <= kMin) {
-        Warn("Es k\xC3\xB6nnen nicht weniger als " + std::to_string(kMin) +
+        WarnInGroup("Es k\xC3\xB6nnen nicht weniger als " + std::to_string(kMin) +
              " Spieler in der Nationalmannschaft spielen!");
         return false;
     }
     const CSpieler& p = *squad_[size_t(index)].player;
     const std::string q = "Wollen Sie wirklich den Spieler " + Cp1252ToUtf8(p.Vorname()) + " " +
                           Cp1252ToUtf8(p.Nachname()) + "\naus der Nationalmannschaft entfernen?";
-    if (App().ui->MessageBox(q, kAchtung, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) return false;
+    if (App().ui->MessageBox(q, kGroupCaption, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) return false;
     squad_.erase(squad_.begin() + index);
     return true;
 }
 
 bool NationalSquadRules::Ok() {
     if (int(squad_.size()) > kMax) {
-        Warn("Es k\xC3\xB6nnen nicht mehr als " + std::to_string(kMax) +
+        WarnInGroup("Es k\xC3\xB6nnen nicht mehr als " + std::to_string(kMax) +
              " Spieler in der Nationalmannschaft spielen!");
         return false;
     }
     if (int(squad_.size()) < kMin) {
-        Warn("Es k\xC3\xB6nnen nicht weniger als " + std::to_string(kMin) +
+        WarnInGroup("Es k\xC3\xB6nnen nicht weniger als " + std::to_string(kMin) +
              " Spieler in der Nationalmannschaft spielen!");
         return false;
     }
@@ -306,15 +306,15 @@ int YouthRules::PlayersWithClub() const {
 bool YouthRules::ClubChoiceAllowed(int oldClub, int newClub) const {
     if (newClub <= 0 || oldClub > 0) return true;
     if (PlayersWithClub() * 10 <= int(players_.size())) return true;
-    Warn("Leider nicht mehr m\xC3\xB6glich, Sie haben bereits 10% der\nJugendspieler dieses Landes einen Verein "
+    WarnInGroup("Leider nicht mehr m\xC3\xB6glich, Sie haben bereits 10% der\nJugendspieler dieses Landes einen Verein "
          "zugewiesen!");
     return false;
 }
 
 bool YouthRules::Edit(size_t i, const std::string& vorname, const std::string& nachname, int club) {
-    const std::string v = Trim(vorname), n = Trim(nachname);
+    const std::string v = TrimmedName(vorname), n = TrimmedName(nachname);
     if (v.empty() || n.empty()) {
-        Warn("Der Name mu\xC3\x9F mindestens ein Zeichen lang sein!", kFehler);
+        WarnInGroup("Der Name mu\xC3\x9F mindestens ein Zeichen lang sein!", kGroupErrorCaption);
         return false;
     }
     auto& p = *players_[i];

@@ -13,29 +13,29 @@
 namespace v3 {
 namespace {
 
-constexpr const char* kAchtung = "Achtung!";
+constexpr const char* kPageCaption = "Achtung!";
 
-void Warn(const std::string& text, const char* caption) {
+void WarnOnPage(const std::string& text, const char* caption) {
     App().ui->MessageBox(text, caption ? caption : kProgrammTitel, MsgButtons::Ok, MsgIcon::Warning);
 }
 
 // Clamps v into lo..hi; notes the field when it had to.
-int Clamp(int v, int lo, int hi, bool& bad, std::vector<std::string>& repaired, const char* field) {
+int ClampShown(int v, int lo, int hi, bool& bad, std::vector<std::string>& repaired, const char* field) {
     bad = v < lo || v > hi;
     if (bad) repaired.emplace_back(field);
     return std::clamp(v, lo, hi);
 }
 
-std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
+std::string CutTo(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
 
-int DaysIn(int month, int year) {
+int DaysInMonth(int month, int year) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // A field is written when the user changed it or when it was in range anyway.
-bool Write(bool bad, int shown, int filled) { return !bad || shown != filled; }
+bool WriteField(bool bad, int shown, int filled) { return !bad || shown != filled; }
 
 }  // namespace
 
@@ -55,7 +55,7 @@ int AgeFor(int startYear, int month, int year) {
 void NormaliseDate(int& day, int& month, int& year) {
     month = std::clamp(month, 1, 12);
     year = std::clamp(year, 1, 9999);
-    day = std::clamp(day, 1, DaysIn(month, year));
+    day = std::clamp(day, 1, DaysInMonth(month, year));
 }
 
 int NextFreeShirtNumber(const ShirtNumberTable& table, const void* self, int current, int direction) {
@@ -88,27 +88,27 @@ void PlayerData1Rules::Fill(const CSpieler& p) {
     year_ = p.GeburtsDatum().year;
     NormaliseDate(day_, month_, year_);
     alter_ = AgeFor(App().Saisonstartjahr, month_, year_);
-    talent_ = Clamp(p.Talent(), 1, 5, badTalent_, repaired_, "Talent");
-    staerke_ = Clamp(p.Staerke(), 1, 12, badStaerke_, repaired_, "St\xC3\xA4rke");
+    talent_ = ClampShown(p.Talent(), 1, 5, badTalent_, repaired_, "Talent");
+    staerke_ = ClampShown(p.Staerke(), 1, 12, badStaerke_, repaired_, "St\xC3\xA4rke");
     if (staerke_ + talent_ > 13) {
         staerke_ = 13 - talent_;
         if (!badStaerke_) repaired_.emplace_back("St\xC3\xA4rke");
         badStaerke_ = true;
     }
-    fuss_ = Clamp(p.Fuss(), 1, 3, badFuss_, repaired_, "Starker Fu\xC3\x9F");
+    fuss_ = ClampShown(p.Fuss(), 1, 3, badFuss_, repaired_, "Starker Fu\xC3\x9F");
     bool badKonstanz = false;
-    konstanz_ = Clamp(p.Konstanz(), 0, 10, badKonstanz, repaired_, "Konstanz");
+    konstanz_ = ClampShown(p.Konstanz(), 0, 10, badKonstanz, repaired_, "Konstanz");
     badKonstanz_ = badKonstanz;
-    nummer_ = Clamp(p.RueckenNummer(), 1, 99, badNummer_, repaired_, "R\xC3\xBC" "ckennummer");
+    nummer_ = ClampShown(p.RueckenNummer(), 1, 99, badNummer_, repaired_, "R\xC3\xBC" "ckennummer");
     filledStaerke_ = staerke_;
     filledTalent_ = talent_;
     filledFuss_ = fuss_;
     filledNummer_ = nummer_;
 }
 
-void PlayerData1Rules::SetNachname(const std::string& s) { nachname_ = Cut(s, kMaxNachname); }
-void PlayerData1Rules::SetVorname(const std::string& s) { vorname_ = Cut(s, kMaxVorname); }
-void PlayerData1Rules::SetKuenstlername(const std::string& s) { kuenstlername_ = Cut(s, kMaxKuenstlername); }
+void PlayerData1Rules::SetNachname(const std::string& s) { nachname_ = CutTo(s, kMaxNachname); }
+void PlayerData1Rules::SetVorname(const std::string& s) { vorname_ = CutTo(s, kMaxVorname); }
+void PlayerData1Rules::SetKuenstlername(const std::string& s) { kuenstlername_ = CutTo(s, kMaxKuenstlername); }
 
 void PlayerData1Rules::SetDate(int day, int month, int year) {
     NormaliseDate(day, month, year);
@@ -153,17 +153,17 @@ bool PlayerData1Rules::WriteBack(CSpieler& p) {
     p.Vorname(vorname_);
     p.Nachname(nachname_);
     if (nachname_.size() <= 1) {
-        Warn(NameTooShortMessage("Nachname", "Spieler"), kAchtung);
+        WarnOnPage(NameTooShortMessage("Nachname", "Spieler"), kPageCaption);
         ok = false;
     } else if (vorname_.size() <= 1) {
-        Warn(NameTooShortMessage("Vorname", "Spieler"), kAchtung);
+        WarnOnPage(NameTooShortMessage("Vorname", "Spieler"), kPageCaption);
         ok = false;
     } else {
         p.Kuenstlername(kuenstlername_);
     }
-    if (Write(badFuss_, fuss_, filledFuss_)) p.Fuss(fuss_);
+    if (WriteField(badFuss_, fuss_, filledFuss_)) p.Fuss(fuss_);
     if (context_.shirtNumbers && context_.club) context_.club->Staerke(float(context_.averageStrength));
-    if (Write(badStaerke_, staerke_, filledStaerke_) || Write(badTalent_, talent_, filledTalent_)) {
+    if (WriteField(badStaerke_, staerke_, filledStaerke_) || WriteField(badTalent_, talent_, filledTalent_)) {
         p.Staerke(staerke_);
         p.Talent(talent_);
     }
@@ -173,11 +173,11 @@ bool PlayerData1Rules::WriteBack(CSpieler& p) {
         p.Alter(alter_);
         p.GeburtsDatum(day_, month_, year_);
     }
-    if (ok && context_.shirtNumbers && context_.numbers && Write(badNummer_, nummer_, filledNummer_)) {
+    if (ok && context_.shirtNumbers && context_.numbers && WriteField(badNummer_, nummer_, filledNummer_)) {
         auto& table = *context_.numbers;
         const void* holder = table[size_t(nummer_)];
         if (holder != nullptr && holder != &p) {
-            Warn("Die R\xC3\xBC" "ckennummer dieses Spielers ist bereits vergeben. Bitte stellen Sie eine andere ein!",
+            WarnOnPage("Die R\xC3\xBC" "ckennummer dieses Spielers ist bereits vergeben. Bitte stellen Sie eine andere ein!",
                  nullptr);
             return false;
         }
@@ -212,11 +212,11 @@ void PlayerData2Rules::Fill(const CSpieler& p, const std::vector<std::string>& n
     badNation2_ = nation2_ < -1 || nation2_ >= count;
     if (badNation2_) repaired_.emplace_back("Zweite Nationalit\xC3\xA4t");
     if (nation2_ < 0 || nation2_ >= count) nation2_ = 0;
-    national_ = Clamp(p.NationalSpieler(), 0, 7, badNational_, repaired_, "Nationalspieler");
+    national_ = ClampShown(p.NationalSpieler(), 0, 7, badNational_, repaired_, "Nationalspieler");
     kapitaen_ = p.Kapitaen() != 0;
-    haut_ = Clamp(p.Hautfarbe(), 0, 3, badHaut_, repaired_, "Hautfarbe");
-    haar_ = Clamp(p.Haarfarbe(), 0, 6, badHaar_, repaired_, "Haarfarbe");
-    haarTyp_ = Clamp(p.GetHaarTyp(), 0, 3, badHaarTyp_, repaired_, "Haartyp");
+    haut_ = ClampShown(p.Hautfarbe(), 0, 3, badHaut_, repaired_, "Hautfarbe");
+    haar_ = ClampShown(p.Haarfarbe(), 0, 6, badHaar_, repaired_, "Haarfarbe");
+    haarTyp_ = ClampShown(p.GetHaarTyp(), 0, 3, badHaarTyp_, repaired_, "Haartyp");
     bart_ = p.GetBart() & 0xF;
     filledNation_ = nation_;
     filledNation2_ = nation2_;
@@ -257,22 +257,22 @@ std::vector<int> PlayerData2Rules::Nation2Offers() const {
 
 bool PlayerData2Rules::WriteBack(CSpieler& p) {
     bool ok = true;
-    if (Write(badHaar_, haar_, filledHaar_)) p.Haarfarbe(haar_);
-    if (Write(badHaut_, haut_, filledHaut_)) p.Hautfarbe(haut_);
+    if (WriteField(badHaar_, haar_, filledHaar_)) p.Haarfarbe(haar_);
+    if (WriteField(badHaut_, haut_, filledHaut_)) p.Hautfarbe(haut_);
     if (nation2_ != 0 && nation2_ == nation_) {
         App().ui->MessageBox("Die zweite Nationalit\xC3\xA4t des Spielers darf nicht die gleiche wie die erste sein!",
                              kProgrammTitel, MsgButtons::Ok, MsgIcon::Warning);
         ok = false;
     } else {
-        if (Write(badNation_, nation_, filledNation_)) p.NationNumber(nation_);
+        if (WriteField(badNation_, nation_, filledNation_)) p.NationNumber(nation_);
         p.Fussballinlaender(inlaender_);
         // "Keine" keeps a stored -1; any other choice is stored as chosen.
         const bool same = nation2_ == filledNation2_;
         if (!(same && (badNation2_ || p.Nationalitaet2() == -1))) p.Nationalitaet2(nation2_, names_);
     }
-    if (Write(badNational_, national_, filledNational_)) p.NationalSpieler(national_);
+    if (WriteField(badNational_, national_, filledNational_)) p.NationalSpieler(national_);
     if ((p.Kapitaen() != 0) != kapitaen_) p.Kapitaen(kapitaen_ ? 1 : 0);
-    if (Write(badHaarTyp_, haarTyp_, filledHaarTyp_)) p.SetHaarTyp(haarTyp_);
+    if (WriteField(badHaarTyp_, haarTyp_, filledHaarTyp_)) p.SetHaarTyp(haarTyp_);
     if (bart_ != p.GetBart()) p.SetBart(bart_);
     return ok;
 }
@@ -391,9 +391,9 @@ bool PlayerAbilitiesRules::WriteBack(CSpieler& p) {
 // ---- Eig. 1 ----
 
 namespace {
-constexpr std::pair<int, int> kExcludes[2][4] = {{{2, 3}, {4, 5}, {8, 9}, {8, 10}},
+constexpr std::pair<int, int> kExcludedTraitPairs[2][4] = {{{2, 3}, {4, 5}, {8, 9}, {8, 10}},
                                                  {{2, 6}, {4, 5}, {9, 10}, {0, 0}}};
-constexpr int kKeeperProperties[] = {1, 2, 3, 4, 5, 7, 16};
+constexpr int kKeeperTraits[] = {1, 2, 3, 4, 5, 7, 16};
 }  // namespace
 
 void PlayerTraitsRules::Fill(const CSpieler& p) {
@@ -421,7 +421,7 @@ bool PlayerTraitsRules::Checked(Group g, int n) const {
 bool PlayerTraitsRules::Enabled(Group g, int n) const {
     if (n < 1 || n > 16) return false;
     if (g == Charakter || !keeper_) return true;
-    return std::find(std::begin(kKeeperProperties), std::end(kKeeperProperties), n) != std::end(kKeeperProperties);
+    return std::find(std::begin(kKeeperTraits), std::end(kKeeperTraits), n) != std::end(kKeeperTraits);
 }
 
 int PlayerTraitsRules::Mask(Group g) const {
@@ -437,7 +437,7 @@ void PlayerTraitsRules::Toggle(Group g, int n) {
         std::erase(o, n);
         return;
     }
-    for (auto [a, b] : kExcludes[g]) {
+    for (auto [a, b] : kExcludedTraitPairs[g]) {
         if (a == n) std::erase(o, b);
         if (b == n) std::erase(o, a);
     }
@@ -456,14 +456,14 @@ bool PlayerTraitsRules::WriteBack(CSpieler& p) {
 
 void PlayerHealthRules::Fill(const CSpieler& p) {
     repaired_.clear();
-    verletzung_ = filledVerletzung_ = Clamp(p.Verletzung(), 1, 7, badVerletzung_, repaired_, "Gesundheitszustand");
-    publikum_ = filledPublikum_ = Clamp(p.Publikum(), 1, 3, badPublikum_, repaired_, "Publikum");
+    verletzung_ = filledVerletzung_ = ClampShown(p.Verletzung(), 1, 7, badVerletzung_, repaired_, "Gesundheitszustand");
+    publikum_ = filledPublikum_ = ClampShown(p.Publikum(), 1, 3, badPublikum_, repaired_, "Publikum");
 }
 void PlayerHealthRules::SetVerletzung(int v) { verletzung_ = std::clamp(v, 1, 7); }
 void PlayerHealthRules::SetPublikum(int v) { publikum_ = std::clamp(v, 1, 3); }
 bool PlayerHealthRules::WriteBack(CSpieler& p) {
-    if (Write(badPublikum_, publikum_, filledPublikum_)) p.Publikum(publikum_);
-    if (Write(badVerletzung_, verletzung_, filledVerletzung_)) p.Verletzung(verletzung_);
+    if (WriteField(badPublikum_, publikum_, filledPublikum_)) p.Publikum(publikum_);
+    if (WriteField(badVerletzung_, verletzung_, filledVerletzung_)) p.Verletzung(verletzung_);
     return true;
 }
 
@@ -474,8 +474,8 @@ void StaffPageRules::Fill(const CTrainerUndCo& t) {
     nachname_ = t.Nachname();
     vorname_ = t.Vorname();
     SetDate(t.GeburtsDatum().day, t.GeburtsDatum().month, t.GeburtsDatum().year);
-    kompetenz_ = filledKompetenz_ = Clamp(t.Kompetenz(), 0, 15, badKompetenz_, repaired_, "Kompetenz");
-    ruf_ = filledRuf_ = Clamp(t.Ruf(), 0, 6, badRuf_, repaired_, "Ruf");
+    kompetenz_ = filledKompetenz_ = ClampShown(t.Kompetenz(), 0, 15, badKompetenz_, repaired_, "Kompetenz");
+    ruf_ = filledRuf_ = ClampShown(t.Ruf(), 0, 6, badRuf_, repaired_, "Ruf");
 }
 
 void StaffPageRules::Fill(const CManager& m) {
@@ -483,13 +483,13 @@ void StaffPageRules::Fill(const CManager& m) {
     nachname_ = m.Nachname();
     vorname_ = m.Vorname();
     SetDate(m.GeburtsDatum().day, m.GeburtsDatum().month, m.GeburtsDatum().year);
-    kompetenz_ = filledKompetenz_ = Clamp(m.Kompetenz(), 0, 15, badKompetenz_, repaired_, "Kompetenz");
+    kompetenz_ = filledKompetenz_ = ClampShown(m.Kompetenz(), 0, 15, badKompetenz_, repaired_, "Kompetenz");
     ruf_ = filledRuf_ = 0;
     badRuf_ = false;
 }
 
-void StaffPageRules::SetNachname(const std::string& s) { nachname_ = Cut(s, kMaxName); }
-void StaffPageRules::SetVorname(const std::string& s) { vorname_ = Cut(s, kMaxName); }
+void StaffPageRules::SetNachname(const std::string& s) { nachname_ = CutTo(s, kMaxName); }
+void StaffPageRules::SetVorname(const std::string& s) { vorname_ = CutTo(s, kMaxName); }
 void StaffPageRules::SetDate(int day, int month, int year) {
     NormaliseDate(day, month, year);
     day_ = day;
@@ -503,7 +503,7 @@ YearRange StaffPageRules::Years() const { return StaffYearRange(App().Saisonstar
 
 bool StaffPageRules::CheckNames() {
     if (nachname_.size() < kMinName || vorname_.size() < kMinName) {
-        Warn("Bitte in dieses Feld mindestens " + std::to_string(kMinName) + " Zeichen eingeben.", nullptr);
+        WarnOnPage("Bitte in dieses Feld mindestens " + std::to_string(kMinName) + " Zeichen eingeben.", nullptr);
         return false;
     }
     return true;
@@ -513,8 +513,8 @@ bool StaffPageRules::WriteBack(CTrainerUndCo& t) {
     if (!CheckNames()) return false;
     t.Vorname(vorname_);
     t.Nachname(nachname_);
-    if (Write(badKompetenz_, kompetenz_, filledKompetenz_)) t.Kompetenz(kompetenz_);
-    if (Write(badRuf_, ruf_, filledRuf_)) t.Ruf(ruf_);
+    if (WriteField(badKompetenz_, kompetenz_, filledKompetenz_)) t.Kompetenz(kompetenz_);
+    if (WriteField(badRuf_, ruf_, filledRuf_)) t.Ruf(ruf_);
     CDatum d = t.GeburtsDatum();
     if (d.day != day_ || d.month != month_ || d.year != year_) {
         t.Alter(alter_);
@@ -534,7 +534,7 @@ bool StaffPageRules::WriteBack(CManager& m) {
         m.GeburtsDatum(d);
         m.Alter(alter_);
     }
-    if (Write(badKompetenz_, kompetenz_, filledKompetenz_)) m.Kompetenz(kompetenz_);
+    if (WriteField(badKompetenz_, kompetenz_, filledKompetenz_)) m.Kompetenz(kompetenz_);
     return true;
 }
 
