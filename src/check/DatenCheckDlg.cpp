@@ -18,13 +18,9 @@
 #include "check/core/DatenCheck.h"
 #include "base/AppState.h"
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
-namespace {
-
-QString CheckText(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
-}  // namespace
 
 CDatenCheckDlg::CDatenCheckDlg(QWidget* parent, const CheckSources& sources, QPrinter* printer)
     : CDialogBM(kLayout, parent), sources_(sources), printer_(printer) {
@@ -107,8 +103,8 @@ CDatenCheckDlg::~CDatenCheckDlg() {
 void CDatenCheckDlg::SetNames(const std::string& vorname, const std::string& nachname) {
     presetVorname_ = vorname;
     presetNachname_ = nachname;
-    vorname_->setText(CheckText(vorname));
-    nachname_->setText(CheckText(nachname));
+    vorname_->setText(Qt8(vorname));
+    nachname_->setText(Qt8(nachname));
 }
 
 void CDatenCheckDlg::OnInitDialog() {

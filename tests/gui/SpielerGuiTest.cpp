@@ -31,14 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> Snapshot(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file()) files[fs::relative(e.path(), dir).generic_string()] = v3test::ReadBytes(e.path());
-    return files;
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
+std::vector<std::string> SplitCrLf(const std::string& bytes) {
     std::vector<std::string> out;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -68,7 +61,7 @@ TEST(SpielerGui, FormerPlayerChangedOnEveryPageDiffersInExactlyThoseFields) {
     frame.OnCreate();
     doc.OnNewDocument();
     ASSERT_TRUE(App().LadenOk) << doc.LadeFehler();
-    const auto before = Snapshot(daten);
+    const auto before = v3test::Snapshot(daten);
 
     // The first field player of the pool.
     auto& pool = Daten().ExSpielerListe;
@@ -146,7 +139,7 @@ TEST(SpielerGui, FormerPlayerChangedOnEveryPageDiffersInExactlyThoseFields) {
     App().DatenGeaendert = true;
     ui.Answer(MsgResult::No);  // no new board pictures
     ASSERT_EQ(frame.RunCommand("OnFileSave"), CommandOutcome::Ok);
-    const auto after = Snapshot(daten);
+    const auto after = v3test::Snapshot(daten);
     ASSERT_EQ(after.size(), before.size());
     std::string changedFile;
     for (const auto& [name, bytes] : before) {
@@ -157,7 +150,7 @@ TEST(SpielerGui, FormerPlayerChangedOnEveryPageDiffersInExactlyThoseFields) {
     ASSERT_FALSE(changedFile.empty());
     // Within the changed file only lines of that player's section differ, one
     // for each stored value the pages changed.
-    const auto oldLines = Lines(before.at(changedFile)), newLines = Lines(after.at(changedFile));
+    const auto oldLines = SplitCrLf(before.at(changedFile)), newLines = SplitCrLf(after.at(changedFile));
     ASSERT_EQ(oldLines.size(), newLines.size());
     std::vector<size_t> differing;
     for (size_t i = 0; i < oldLines.size(); ++i)

@@ -23,6 +23,7 @@
 #include "records/Spieler.h"
 #include "records/SpielerTexte.h"
 #include "records/TrainerUndCo.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 namespace {
@@ -78,12 +79,9 @@ void CheckId(QButtonGroup* g, int id) {
 QString FromRecord(const std::string& cp1252) { return FromCp(cp1252); }
 
 bool TypedText(const QLineEdit* edit, std::string& out) {
-    auto r = Utf8ToCp1252(edit->text().toStdString());
-    if (!r.text) {
-        App().ui->MessageBox(RefusedCharacterMessage(r.badCharacter), "Achtung!", MsgButtons::Ok, MsgIcon::Warning);
-        return false;
-    }
-    out = *r.text;
+    auto text = Text1252(edit);
+    if (!text) return false;
+    out = *text;
     return true;
 }
 
