@@ -1,10 +1,14 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
+#include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
 
 // One line per area: each area's registration function registers the actions
 // behind its menu entries (see docs/architecture.md).
-void RegisterEditors(CEditorRegistry& editors) { RegisterCheckEditors(editors); }
+void RegisterEditors(CEditorRegistry& editors) {
+    RegisterCheckEditors(editors);
+    RegisterVereinEditors(editors);
+}
 
 }  // namespace v3

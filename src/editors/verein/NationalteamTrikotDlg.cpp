@@ -1,0 +1,59 @@
+#include "editors/verein/NationalteamTrikotDlg.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editors/verein/Trikotseiten.h"
+#include "platform/Text1252.h"
+
+namespace v3 {
+
+CNationalteamTrikotDlg::CNationalteamTrikotDlg(QWidget* parent) : CDialogBM(830, parent) {
+    setObjectName("CNationalteamTrikotDlg");
+    setWindowTitle("Trikoteditor für Nationalteams");
+    resize(360, 420);
+    auto* layout = new QVBoxLayout(this);
+    liste_ = new QListWidget(this);
+    liste_->setObjectName("Nationen");
+    for (size_t i = 0; i < werte_.Anzahl(); ++i) liste_->addItem(QString::fromStdString(Cp1252ToUtf8(werte_.Name(i))));
+    if (liste_->count() > 0) liste_->setCurrentRow(0);
+    layout->addWidget(liste_, 1);
+    auto* knoepfe = new QHBoxLayout;
+    auto* bearbeiten = new QPushButton("&Bearbeiten", this);
+    bearbeiten->setObjectName("Bearbeiten");
+    knoepfe->addWidget(bearbeiten);
+    knoepfe->addStretch(1);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName(kOkButton);
+    auto* abbrechen = new QPushButton("Abbrechen", this);
+    abbrechen->setObjectName(kCancelButton);
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    layout->addLayout(knoepfe);
+    connect(bearbeiten, &QPushButton::clicked, this, &CNationalteamTrikotDlg::OnBearbeiten);
+    connect(liste_, &QListWidget::itemDoubleClicked, this, [this] { OnBearbeiten(); });
+    connect(ok, &QPushButton::clicked, this, &CNationalteamTrikotDlg::OnOK);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CNationalteamTrikotDlg::OnBearbeiten() {
+    const int zeile = liste_->currentRow();
+    if (zeile < 0 || size_t(zeile) >= werte_.Anzahl()) return;
+    CTrikotAuswahlDlg dlg(werte_.Saetze(size_t(zeile)), liste_->item(zeile)->text(), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    liste_->setCurrentRow(int(werte_.Bearbeitet(size_t(zeile), dlg.Saetze())));
+}
+
+void CNationalteamTrikotDlg::OnOK() {
+    werte_.Ok();
+    accept();
+}
+
+bool RunNationalteamTrikotDialog(QWidget* parent) {
+    CNationalteamTrikotDlg dlg(parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+}  // namespace v3
