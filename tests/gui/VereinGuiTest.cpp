@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <map>
@@ -147,12 +148,22 @@ TEST(VereinGui, StadiumChangedThroughItsDialogChangesOnlyItsLines) {
         EXPECT_EQ(feld->text(), QString::number(steh));
         feld->setText(QString::number(steh + 1234));
         dlg.findChild<QCheckBox*>("Flutlicht")->click();
-        // The up-down beside stand 3's boxes moves them by ten.
+        // The up-down beside stand 3's boxes moves them by ten, from the
+        // value typed into the field.
         auto* logen = dlg.findChild<QLineEdit*>("Platz3_0");
         auto* hoch = dlg.findChild<CUpDown*>("UpDown3_0");
         ASSERT_TRUE(logen && hoch);
+        logen->setText(QString::number(stadion.Logen(3) + 100));
         hoch->Schritt(true);
-        EXPECT_EQ(logen->text(), QString::number(stadion.Logen(3) + 10));
+        EXPECT_EQ(logen->text(), QString::number(stadion.Logen(3) + 110));
+        // A text that is not a number: the message, the old value, the dialog stays.
+        auto* sitz = dlg.findChild<QLineEdit*>("Platz0_1");
+        sitz->setText("12x");
+        dlg.findChild<QPushButton*>(kOkButton)->click();
+        EXPECT_NE(dlg.result(), QDialog::Accepted);
+        ASSERT_FALSE(d.ui.messages.empty());
+        EXPECT_EQ(d.ui.messages.back().text, "Bitte einen gültigen Wert eintragen!\n");
+        EXPECT_EQ(sitz->text(), QString::number(stadion.Sitzplaetze(0)));
         dlg.findChild<QPushButton*>(kOkButton)->click();
         ASSERT_EQ(dlg.result(), QDialog::Accepted);
         stadion.CopyDataFrom(dlg.Stadion());
@@ -201,10 +212,14 @@ TEST(VereinGui, NationalKitsAreSavedAndReadBack) {
         ASSERT_EQ(dlg.Liste()->count(), int(Daten().NationenListe.size()));
         dlg.Liste()->setCurrentRow(4);
         sollen = {neu, Daten().NationenListe[4]->Kit(1)};
-        bool bearbeitet = false;
-        QTimer::singleShot(0, [&] {
+        // The return key in the list edits the nation, once.
+        int geoeffnet = 0;
+        QTimer treiber;
+        treiber.setInterval(5);
+        QObject::connect(&treiber, &QTimer::timeout, [&] {
             auto* kit = qobject_cast<CTrikotAuswahlDlg*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(kit);
+            if (!kit || !kit->isVisible()) return;
+            if (++geoeffnet > 1) return kit->reject();
             kit->findChild<QComboBox*>("Trikotfarbe1")->setCurrentIndex(neu.TrikotFarbe);
             kit->findChild<QRadioButton*>("Streifen1")->click();
             EXPECT_TRUE(kit->findChild<QComboBox*>("Trikotfarbe2")->isEnabled());
@@ -214,10 +229,14 @@ TEST(VereinGui, NationalKitsAreSavedAndReadBack) {
             kit->findChild<QCheckBox*>("Ringelsocken")->setChecked(true);
             EXPECT_EQ(kit->Felder()->Vorschau()->Satz(), neu);
             kit->findChild<QPushButton*>(kOkButton)->click();
-            bearbeitet = true;
         });
-        dlg.findChild<QPushButton*>("Bearbeiten")->click();
-        EXPECT_TRUE(bearbeitet);
+        treiber.start();
+        dlg.Liste()->setFocus();
+        QTest::keyClick(dlg.Liste(), Qt::Key_Return);
+        for (int i = 0; i < 10; ++i) QApplication::processEvents();
+        treiber.stop();
+        EXPECT_EQ(geoeffnet, 1);
+        EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(dlg.Liste()->currentRow(), 5);
         dlg.findChild<QPushButton*>(kOkButton)->click();
     }

@@ -23,12 +23,17 @@ CNationalteamTrikotDlg::CNationalteamTrikotDlg(QWidget* parent) : CDialogBM(830,
     auto* knoepfe = new QHBoxLayout;
     auto* bearbeiten = new QPushButton("&Bearbeiten", this);
     bearbeiten->setObjectName("Bearbeiten");
+    // The return key edits the selected nation; after the kit dialog the next
+    // one is selected, so a user can go through the list with the keyboard.
+    bearbeiten->setDefault(true);
     knoepfe->addWidget(bearbeiten);
     knoepfe->addStretch(1);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName(kOkButton);
+    ok->setAutoDefault(false);
     auto* abbrechen = new QPushButton("Abbrechen", this);
     abbrechen->setObjectName(kCancelButton);
+    abbrechen->setAutoDefault(false);
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbrechen);
     layout->addLayout(knoepfe);

@@ -1,5 +1,7 @@
 #include "editors/verein/StadionEditorDlg.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -75,7 +77,7 @@ void CUpDown::Schritt(bool hoch) {
     const int richtung = (upper_ > lower_ ? 1 : -1) * (hoch ? 1 : -1);
     const int alt = pos_;
     SetPos(pos_ + richtung);
-    if (pos_ != alt) emit bewegt(pos_);
+    if (pos_ != alt) emit bewegt(pos_, hoch);
 }
 
 CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
@@ -125,8 +127,15 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
             raster->addWidget(f.text, zeile, 1 + 2 * s);
             raster->addWidget(f.updown, zeile, 2 + 2 * s);
             connect(f.text, &QLineEdit::editingFinished, this, [this, t, art] { FeldVerlassen(t, art); });
-            connect(f.updown, &CUpDown::bewegt, this, [this, t, art](int pos) {
-                ed_.PlatzUpDown(t, art, pos);
+            connect(f.updown, &CUpDown::bewegt, this, [this, t, art](int, bool hoch) {
+                // Texts typed but not yet taken count first; the step then
+                // goes from the value they gave.
+                if (!FelderLesen()) {
+                    ZeigeFeld(t, art);
+                    return;
+                }
+                const int jetzt = ed_.tribuenen[size_t(t)].Platz(art) / kPlatzSchritt;
+                ed_.PlatzUpDown(t, art, std::max(0, jetzt + (hoch ? 1 : -1)));
                 ZeigeFeld(t, art);
                 ZeigeUebersicht();
             });
@@ -155,7 +164,7 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
             zustandText_[size_t(t)]->setText(z >= 1 && z <= 7 ? ZustandNamen[size_t(z - 1)] : "");
         };
         zeigeZustand();
-        connect(zustand_[size_t(t)], &CUpDown::bewegt, this, [this, t, zeigeZustand](int pos) {
+        connect(zustand_[size_t(t)], &CUpDown::bewegt, this, [this, t, zeigeZustand](int pos, bool) {
             ed_.ZustandSetzen(t, pos);
             zeigeZustand();
         });
@@ -270,8 +279,8 @@ void CStadionEditorDlg::ZeigeFeld(int stand, Platzart art) {
     f.updown->SetPos(v / kPlatzSchritt);
 }
 
-void CStadionEditorDlg::FeldVerlassen(int stand, Platzart art) {
-    if (inMeldung_) return;  // a message box of this step took the focus
+bool CStadionEditorDlg::FeldVerlassen(int stand, Platzart art) {
+    if (inMeldung_) return false;  // a message box of this step took the focus
     Feld& f = felder_[size_t(stand)][size_t(art)];
     inMeldung_ = true;
     const auto text = Utf8ToCp1252(f.text->text().toStdString()).text;
@@ -280,6 +289,17 @@ void CStadionEditorDlg::FeldVerlassen(int stand, Platzart art) {
     ZeigeFeld(stand, art);
     if (!ok) f.text->setFocus();
     ZeigeUebersicht();
+    return ok;
+}
+
+bool CStadionEditorDlg::FelderLesen() {
+    for (int t = 0; t < CStadion::kTribuenen; ++t)
+        for (int s = 0; s < 3; ++s) {
+            const Feld& f = felder_[size_t(t)][size_t(s)];
+            if (f.text->text() == QString::number(ed_.tribuenen[size_t(t)].Platz(Platzart(s)))) continue;
+            if (!FeldVerlassen(t, Platzart(s))) return false;
+        }
+    return true;
 }
 
 void CStadionEditorDlg::ZeigeUebersicht() {
@@ -304,21 +324,7 @@ bool CStadionEditorDlg::TexteLesen() {
 void CStadionEditorDlg::OnOK() {
     // A place field whose text has not been taken yet (the focused one) is
     // left first.
-    for (int t = 0; t < CStadion::kTribuenen; ++t)
-        for (int s = 0; s < 3; ++s) {
-            Feld& f = felder_[size_t(t)][size_t(s)];
-            if (f.text->text() == QString::number(ed_.tribuenen[size_t(t)].Platz(Platzart(s)))) continue;
-            inMeldung_ = true;
-            const auto text = Utf8ToCp1252(f.text->text().toStdString()).text;
-            const bool ok = ed_.FeldVerlassen(t, Platzart(s), text.value_or("?"));
-            inMeldung_ = false;
-            ZeigeFeld(t, Platzart(s));
-            ZeigeUebersicht();
-            if (!ok) {
-                f.text->setFocus();
-                return;
-            }
-        }
+    if (!FelderLesen()) return;
     if (!TexteLesen()) return;
     if (!ed_.Ok()) return;
     accept();

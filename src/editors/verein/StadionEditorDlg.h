@@ -26,7 +26,8 @@ public:
     void Schritt(bool hoch);
 
 signals:
-    void bewegt(int pos);
+    // The new position and the arrow that moved it.
+    void bewegt(int pos, bool hoch);
 
 private:
     int lower_, upper_, pos_;
@@ -48,7 +49,10 @@ private:
         QLineEdit* text = nullptr;
         CUpDown* updown = nullptr;
     };
-    void FeldVerlassen(int stand, Platzart art);
+    // Takes a place field's text; false when it was refused.
+    bool FeldVerlassen(int stand, Platzart art);
+    // Takes every place field whose text differs from its value.
+    bool FelderLesen();
     void ZeigeFeld(int stand, Platzart art);
     void ZeigeUebersicht();
     bool TexteLesen();
