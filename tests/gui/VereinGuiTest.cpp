@@ -305,6 +305,8 @@ TEST(VereinGui, HandbuchBilder) {
     speichere(sheet, "trikotsaetze.png");
     sheet.Tabs()->setCurrentWidget(wappen);
     speichere(sheet, "wappen.png");
+    sheet.Tabs()->setCurrentWidget(karte);
+    speichere(sheet, "landkarte.png");
     sheet.hide();
 
     CStadionEditorDlg stadion(*verein.Stadion(), nullptr);
