@@ -108,6 +108,46 @@ TEST(VereinGui, PaintingOnTheCrestGridAndCommitting) {
     EXPECT_EQ(seite.Editor().Pixel(3, 3), 21);
 }
 
+TEST(VereinGui, MapPageTakesClicksInsideTheCountryAndFallsBackWhenThePictureIsDamaged) {
+    ScopedAppState state;
+    v3test::TempDir dir;
+    state->installDir = dir.path();
+    fs::create_directories(dir.path() / "SUPPORT.GFX");
+    // The country: the left half of a 448 x 100 mask.
+    BmpImage maske = BmpImage::Blank(448, 100, 1);
+    maske.palette = {BmpColour{255, 255, 255}, BmpColour{0, 0, 0}};
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 448; ++x) maske.At(x, y) = x < 224 ? 0 : 1;
+    v3test::WriteBytes(dir.path() / "SUPPORT.GFX" / "k_ger.bmp", WriteBmp(maske));
+    QImage bild(448, 100, QImage::Format_RGB32);
+    bild.fill(Qt::darkGreen);
+    ASSERT_TRUE(bild.save(QString::fromStdString((dir.path() / "SUPPORT.GFX" / "k_ger.jpg").string()), "JPG"));
+
+    CVereinsEditorLandkarte seite;
+    seite.Init(0, 0, -1, "FC Test", 1, 10, 10);
+    seite.show();
+    EXPECT_FALSE(seite.Karte().EingebautesBild());
+    EXPECT_EQ(seite.Bild()->size(), QSize(448, 100));
+    Maus(seite.Bild(), QEvent::MouseButtonPress, QPoint(300, 50), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(seite.XKoord(), 10);  // outside the country
+    Maus(seite.Bild(), QEvent::MouseButtonPress, QPoint(100, 60), Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(seite.XKoord(), 10);  // the right button places nothing
+    Maus(seite.Bild(), QEvent::MouseButtonPress, QPoint(100, 60), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(seite.XKoord(), 100);
+    EXPECT_EQ(seite.YKoord(), 60);
+
+    // A picture that does not decode: the built-in map and mask.
+    v3test::WriteBytes(dir.path() / "SUPPORT.GFX" / "k_ger.jpg", "not a picture");
+    seite.Init(0, 0, -1, "FC Test", 1, 10, 10);
+    EXPECT_TRUE(seite.Karte().EingebautesBild());
+    EXPECT_EQ(seite.Bild()->size(), QSize(kKarteBreite, kKarteHoehe));
+    Maus(seite.Bild(), QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(seite.XKoord(), 10);  // outside the built-in oval
+    Maus(seite.Bild(), QEvent::MouseButtonPress, QPoint(kKarteBreite / 2, kKarteHoehe / 2), Qt::LeftButton,
+         Qt::LeftButton);
+    EXPECT_EQ(seite.XKoord(), kKarteBreite / 2);
+}
+
 #ifdef V3_HAVE_DEMO
 
 struct DemoDoc {

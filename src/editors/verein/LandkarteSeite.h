@@ -38,6 +38,7 @@ public:
     int XKoord() const { return karte_.X(); }
     int YKoord() const { return karte_.Y(); }
     CKartenBild* Bild() const { return bild_; }
+    const CLandkarte& Karte() const { return karte_; }
 
 private:
     CLandkarte karte_;
