@@ -309,6 +309,19 @@ TEST(VereinGui, KitRuleShowsTheSetItNamesAndKeepsTheDialogOpen) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.Saetze()[0].TrikotFarbe, 1);
     EXPECT_EQ(dlg.Saetze()[1].TrikotFarbe, 0);
+
+    // Values beyond the named colours and patterns (the files can hold up to
+    // 15) show no entry and come back as stored.
+    const TRIKOTSATZ fremd{14, 2, 15, 12, 1, 1};
+    CTrikotAuswahlDlg unberuehrt({fremd, weiss}, "Test", nullptr);
+    unberuehrt.show();
+    EXPECT_EQ(unberuehrt.findChild<QComboBox*>("Trikotfarbe1")->currentIndex(), -1);
+    unberuehrt.findChild<QRadioButton*>("Auswaertstrikot")->click();
+    unberuehrt.findChild<QRadioButton*>("Heimtrikot")->click();
+    unberuehrt.findChild<QPushButton*>(kOkButton)->click();
+    ASSERT_EQ(unberuehrt.result(), QDialog::Accepted);
+    EXPECT_EQ(unberuehrt.Saetze()[0], fremd);
+    EXPECT_EQ(unberuehrt.Saetze()[1], weiss);
 }
 
 // The pictures of the manual page: written only when V3_HANDBUCH_BILDER names

@@ -184,13 +184,18 @@ CTrikotFelder::CTrikotFelder(QWidget* parent) : QWidget(parent) {
 }
 
 TRIKOTSATZ CTrikotFelder::AusFeldern() const {
-    TRIKOTSATZ s;
-    s.TrikotFarbe = trikot_->currentIndex();
-    s.StreifenFarbe = streifenFarbe_->currentIndex();
-    s.HosenFarbe = hose_->currentIndex();
-    s.StutzenFarbe = stutzen_->currentIndex();
-    s.Streifen = std::max(0, streifen_->checkedId());
-    s.Ringelsocken = ringel_->isChecked() ? 1 : 0;
+    // A stored value that no list entry shows (a colour or pattern beyond the
+    // named ones) stays as stored until the user picks another.
+    TRIKOTSATZ s = werte_.Satz(werte_.Gezeigt());
+    auto nimm = [](const QComboBox* c, int32_t& ziel) {
+        if (c->currentIndex() >= 0) ziel = c->currentIndex();
+    };
+    nimm(trikot_, s.TrikotFarbe);
+    nimm(streifenFarbe_, s.StreifenFarbe);
+    nimm(hose_, s.HosenFarbe);
+    nimm(stutzen_, s.StutzenFarbe);
+    if (streifen_->checkedId() >= 0) s.Streifen = streifen_->checkedId();
+    if (ringel_->isChecked() != (s.Ringelsocken != 0)) s.Ringelsocken = ringel_->isChecked() ? 1 : 0;
     return s;
 }
 
@@ -205,7 +210,13 @@ void CTrikotFelder::Zeige() {
     setze(streifenFarbe_, s.StreifenFarbe);
     setze(hose_, s.HosenFarbe);
     setze(stutzen_, s.StutzenFarbe);
-    if (QAbstractButton* b = streifen_->button(s.Streifen)) b->setChecked(true);
+    if (QAbstractButton* b = streifen_->button(s.Streifen)) {
+        b->setChecked(true);
+    } else if (QAbstractButton* an = streifen_->checkedButton()) {
+        streifen_->setExclusive(false);
+        an->setChecked(false);
+        streifen_->setExclusive(true);
+    }
     ringel_->setChecked(s.Ringelsocken != 0);
     fuellt_ = false;
     Aktualisiere();
