@@ -8,7 +8,7 @@ cd "$root"
 seconds="${1:-60}"
 cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DV3_FUZZ=ON -DV3_BUILD_GUI=OFF -DV3_BUILD_TESTS=OFF > build-fuzz.configure.log 2>&1 \
+  -DV3_FUZZ=ON -DV3_BUILD_GUI=OFF -DV3_BUILD_TESTS=OFF -DV3_WERROR=ON > build-fuzz.configure.log 2>&1 \
   || { cat build-fuzz.configure.log; exit 1; }
 # Only the fuzz targets and what they link.
 targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')

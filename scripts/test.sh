@@ -8,11 +8,11 @@ cd "$root"
 "$root/scripts/deps.sh"
 
 echo "== Build und Tests"
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_BUILD_TESTS=ON
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_BUILD_TESTS=ON -DV3_WERROR=ON
 ctest --test-dir build --output-on-failure -j2
 
 echo "== Sanitizer-Build (ASan + UBSan) der Tests"
-scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF -DV3_WERROR=ON
 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 

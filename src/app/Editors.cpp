@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
+#include "editors/personal/PersonalEditors.h"
 #include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
@@ -8,6 +9,7 @@ namespace v3 {
 // behind its menu entries (see docs/architecture.md).
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
+    RegisterPersonalEditors(editors);
     RegisterVereinEditors(editors);
 }
 

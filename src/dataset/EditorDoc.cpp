@@ -589,7 +589,7 @@ bool CEDITORDoc::SpeichernV3Localized() {
 }
 
 void CEDITORDoc::UebernehmeGeaenderteWappen() {
-    const std::string ordner = "." + std::string(kDirDataV3) + kDirWappen;
+    const std::string ordner = std::string(".") + kDirDataV3 + kDirWappen;
     auto commit = [&](std::vector<std::string>& namen, const char* staged, const char* ziel) {
         std::vector<std::string> offen;
         for (const auto& name : namen) {
@@ -611,7 +611,7 @@ void CEDITORDoc::UebernehmeGeaenderteWappen() {
 }
 
 void CEDITORDoc::VerwerfeGeaenderteWappen() {
-    const std::string ordner = "." + std::string(kDirDataV3) + kDirWappen;
+    const std::string ordner = std::string(".") + kDirDataV3 + kDirWappen;
     for (const auto& name : Daten().GeaenderteWappen) DeleteFile(HostPath(ordner + "Temp" + name));
     Daten().GeaenderteWappen.clear();
     for (const auto& name : Daten().GeaenderteBonusWappen) DeleteFile(HostPath(ordner + "Bemp" + name));

@@ -253,8 +253,8 @@ namespace {
 // The stored path of the crest that club position n - 1 of country `land`
 // gets, or empty when it keeps its own.
 std::string WappenQuelle(const WappenKarten& karten, size_t land, int n, const std::filesystem::path& ziel) {
-    const std::string v2Wappen = "." + std::string(kDirDataVer) + "WAPPEN\\";
-    const std::string flagge = "." + std::string(kDirSupportGfx) + App().Flaggenbild[land];
+    const std::string v2Wappen = std::string(".") + kDirDataVer + "WAPPEN\\";
+    const std::string flagge = std::string(".") + kDirSupportGfx + App().Flaggenbild[land];
     if (land >= size_t(kV2Laender)) {
         // Countries the predecessor did not have keep their crests; only a
         // club without one gets the flag.

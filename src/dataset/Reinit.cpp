@@ -160,7 +160,7 @@ void CEDITORDoc::OnDateiReinitialisierung() {
         // The bar stays full once the files outnumber its range.
         if (++kopiert <= kReinitFortschritt) app.ui->ProgressStepIt();
     };
-    const std::string original = "." + std::string(kDirDataOrg);
+    const std::string original = std::string(".") + kDirDataOrg;
     bool ok = KopiereOriginaldateien(original, daten, schritt) &&
               KopiereOriginaldateien(original + kDirWappen, daten + kDirWappen, schritt);
     if (!ok) {

@@ -1,7 +1,6 @@
 #include "records/AmateurJugendSpieler.h"
 
-#include <string_view>
-
+#include "records/RecordText.h"
 #include "records/V3File.h"
 
 namespace v3 {
@@ -18,12 +17,6 @@ void TrimText(std::string& s) {
     s = s.substr(b, e - b);
 }
 
-bool SetLine(std::string& field, const std::string& text) {
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return false;
-    field = text;
-    return true;
-}
-
 }  // namespace
 
 CAmateurJugendSpieler::CAmateurJugendSpieler() : CV3Object("CAmateurJugendSpieler") {
@@ -32,10 +25,10 @@ CAmateurJugendSpieler::CAmateurJugendSpieler() : CV3Object("CAmateurJugendSpiele
 }
 
 bool CAmateurJugendSpieler::Vorname(const std::string& text) {
-    return SetLine(vorname_, text);
+    return SetRecordText(vorname_, text);
 }
 bool CAmateurJugendSpieler::Nachname(const std::string& text) {
-    return SetLine(nachname_, text);
+    return SetRecordText(nachname_, text);
 }
 
 bool CAmateurJugendSpieler::VereinNr(int v) {

@@ -1,5 +1,6 @@
 #include "records/AmateurVerein.h"
 
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -9,9 +10,7 @@ namespace v3 {
 CAmateurVerein::CAmateurVerein() : CV3Object("AmateurVerein"), name_(Platzhalter("AV")) {}
 
 bool CAmateurVerein::Name(const std::string& text) {
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return false;
-    name_ = text;
-    return true;
+    return SetRecordText(name_, text);
 }
 
 bool CAmateurVerein::SpeichernV3Localized(CV3File& file, int) {

@@ -1,5 +1,6 @@
 #include "records/Ausruester.h"
 
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -9,9 +10,7 @@ namespace v3 {
 CAusruester::CAusruester() : CV3Object("Ausruester"), name_(Platzhalter("NA")) {}
 
 bool CAusruester::Name(const std::string& v) {
-    if (v.empty() || v.size() > kMaxName) return false;
-    name_ = v;
-    return true;
+    return !v.empty() && v.size() <= kMaxName && SetRecordText(name_, v);
 }
 
 bool CAusruester::SpeichernV3Localized(CV3File& file, int) {

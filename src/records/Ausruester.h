@@ -23,6 +23,8 @@ public:
     // false when the value could not be written or read.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
 
     friend bool operator==(const CAusruester& a, const CAusruester& b) { return a.name_ == b.name_; }
 

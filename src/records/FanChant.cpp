@@ -8,7 +8,7 @@
 namespace v3 {
 
 bool FanChant::SpielerName(const std::string& v) {
-    spielerName_ = v;
+    if (!SetRecordText(spielerName_, v)) return false;
     isSpielerGesang_ = v.empty() ? 0 : 1;
     return true;
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
+
 namespace v3 {
 
 class CV3File;
@@ -24,7 +26,7 @@ public:
     static constexpr int kHaeufigkeiten = 3;  // "gering", "mittel", "hoch"
 
     const std::string& Text() const { return text_; }
-    bool Text(const std::string& v) { text_ = v; return true; }
+    bool Text(const std::string& v) { return SetRecordText(text_, v); }
     const std::string& SpielerName() const { return spielerName_; }
     // Also marks the chant as a player chant for a non-empty name and clears
     // that mark for an empty one.

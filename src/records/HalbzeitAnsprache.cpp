@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/Layout.h"
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -13,7 +14,7 @@ namespace v3 {
 CHalbzeitAnsprache::CHalbzeitAnsprache() : CV3Object("CHalbzeitAnsprache") {}
 
 bool CHalbzeitAnsprache::AnsprachenFileName(const std::string& name) {
-    if (name.empty()) return false;
+    if (name.empty() || !IsRecordText(name)) return false;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(HostPath(std::string(".") + kDirAnsprachen + name), ec)) return false;
     fileName_ = name;

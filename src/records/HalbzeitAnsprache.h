@@ -31,6 +31,8 @@ public:
     bool LadenV3Localized(CV3File& file, int sprache);
     int SpeichernV3(CV3File& file) override { return SpeichernV3Localized(file, 0) ? 1 : 0; }
     int LadenV3(CV3File& file) override { return LadenV3Localized(file, 0) ? 1 : 0; }
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
 
     friend bool operator==(const CHalbzeitAnsprache& a, const CHalbzeitAnsprache& b) {
         return a.fileName_ == b.fileName_ && a.typ_ == b.typ_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "records/NSchiri.h"
+#include "records/RecordText.h"
 
 namespace v3 {
 
@@ -20,9 +21,9 @@ public:
     CISchiri();
 
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     int32_t Kompetenz() const { return kompetenz_; }
     bool Kompetenz(int32_t v);  // 0..10
     int32_t Haerte() const { return haerte_; }

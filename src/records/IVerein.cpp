@@ -1,5 +1,6 @@
 #include "records/IVerein.h"
 
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -7,9 +8,7 @@
 namespace v3 {
 
 bool CIVerein::Name(const std::string& text) {
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) return false;
-    name_ = text;
-    return true;
+    return SetRecordText(name_, text);
 }
 
 bool CIVerein::SpeichernV3Localized(CV3File& file, int) {

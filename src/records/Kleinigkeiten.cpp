@@ -47,8 +47,7 @@ const std::string& CKleinigkeiten::CompetitionName(int index) const {
 
 bool CKleinigkeiten::CompetitionName(int index, const std::string& v) {
     if (index < 0 || index >= int(competitionNames_.size())) return false;
-    competitionNames_[index] = v;
-    return true;
+    return SetRecordText(competitionNames_[index], v);
 }
 
 bool CKleinigkeiten::SpeichernV3Localized(CV3File& file, int) {

@@ -10,6 +10,7 @@
 #include "platform/Text1252.h"
 #include "records/AmateurVerein.h"
 #include "records/ReadCount.h"
+#include "records/RecordText.h"
 #include "records/Stadion.h"
 #include "records/V3File.h"
 #include "records/Verein.h"
@@ -160,9 +161,7 @@ const CVerein* CLand::VereinMitNummer(int vereinsNummer) const {
 }
 
 bool CLand::PokalName(const std::string& text) {
-    if (text.empty() || text.find_first_of("\r\n") != std::string::npos) return false;
-    pokalName_ = text;
-    return true;
+    return !text.empty() && SetRecordText(pokalName_, text);
 }
 
 bool CLand::BonusLand(int v) {

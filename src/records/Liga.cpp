@@ -4,6 +4,7 @@
 
 #include "base/AppState.h"
 #include "records/ReadCount.h"
+#include "records/RecordText.h"
 #include "records/V3File.h"
 
 namespace v3 {
@@ -107,15 +108,11 @@ std::vector<uint32_t> DefaultSpielplanTabelle(int size) {
 CLiga::CLiga() : CV3Object("CLiga") {}
 
 bool CLiga::Name(const std::string& text) {
-    if (text.empty()) return false;
-    name_ = text;
-    return true;
+    return !text.empty() && SetRecordText(name_, text);
 }
 
 bool CLiga::Kuerzel(const std::string& text) {
-    if (text.empty()) return false;
-    kuerzel_ = text;
-    return true;
+    return !text.empty() && SetRecordText(kuerzel_, text);
 }
 
 bool CLiga::Size(int n) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -28,9 +29,9 @@ public:
     CNSchiri();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     int Kompetenz() const { return kompetenz_; }
     bool Kompetenz(int v);  // 0..10
     int Haerte() const { return haerte_; }
@@ -45,6 +46,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's referee record: names, competence, hardness,
     // club number, and in the newer variant the properties. False, unchanged,
     // when incomplete.

@@ -1,5 +1,6 @@
 #include "records/Nation.h"
 
+#include "records/RecordText.h"
 #include "records/V3File.h"
 
 namespace v3 {
@@ -11,14 +12,11 @@ CNation::CNation() : CV3Object("CNation") {
 }
 
 bool CNation::Name(const std::string& text) {
-    if (text.size() < 3) return false;
-    name_ = text;
-    return true;
+    return text.size() >= 3 && SetRecordText(name_, text);
 }
 
 bool CNation::Kuerzel(const std::string& text) {
-    kuerzel_ = text;
-    return true;
+    return SetRecordText(kuerzel_, text);
 }
 
 bool CNation::Nr(int v) {

@@ -18,7 +18,7 @@ public:
     const std::string& Name() const { return name_; }
     bool Name(const std::string& text);  // at least 3 characters
     const std::string& Kuerzel() const { return kuerzel_; }
-    bool Kuerzel(const std::string& text);  // stored as given
+    bool Kuerzel(const std::string& text);  // any text on one line
     int Nr() const { return nr_; }
     bool Nr(int v);  // stored as given
     // Stored and copied; a NationWertA other than 0 keeps the nation out of the

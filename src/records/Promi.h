@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -15,9 +16,9 @@ public:
     CPromi();
 
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     // Club number of the favourite club ("Lieblingsverein"), 0 = none.
     int32_t Lieblingsverein() const { return lieblingsverein_; }
     bool Lieblingsverein(int32_t v);  // >= 0
@@ -26,6 +27,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's celebrity record: names and favourite club.
     // False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

@@ -18,8 +18,7 @@ const std::string& CQuizFrage::Antwort(int index) const {
 
 bool CQuizFrage::Antwort(int index, const std::string& v) {
     if (index < 0 || index >= kAntworten) return false;
-    antworten_[index] = v;
-    return true;
+    return SetRecordText(antworten_[index], v);
 }
 
 bool CQuizFrage::SpeichernV3Localized(CV3File& file, int) {

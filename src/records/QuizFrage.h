@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -17,7 +18,7 @@ public:
     CQuizFrage();
 
     const std::string& Frage() const { return frage_; }
-    bool Frage(const std::string& v) { frage_ = v; return true; }
+    bool Frage(const std::string& v) { return SetRecordText(frage_, v); }
     // Answers by index 0..3; another index reads an empty text and is refused.
     const std::string& Antwort(int index) const;
     bool Antwort(int index, const std::string& v);
@@ -28,6 +29,8 @@ public:
     bool LadenV3Localized(CV3File& file, int sprache);
     int SpeichernV3(CV3File& file) override { return SpeichernV3Localized(file, 0) ? 1 : 0; }
     int LadenV3(CV3File& file) override { return LadenV3Localized(file, 0) ? 1 : 0; }
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
 
     friend bool operator==(const CQuizFrage& a, const CQuizFrage& b) {
         return a.frage_ == b.frage_ && a.antworten_ == b.antworten_;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -15,11 +16,11 @@ public:
     CReporter();
 
     const std::string& Sender() const { return sender_; }
-    bool Sender(const std::string& v) { sender_ = v; return true; }
+    bool Sender(const std::string& v) { return SetRecordText(sender_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     // Attitude: the position on the editor's scale from "Böse" to "Lieb".
     int32_t Einstellung() const { return einstellung_; }
     bool Einstellung(int32_t v) { einstellung_ = v; return true; }
@@ -28,6 +29,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Reads the predecessor's reporter record: broadcaster, names, attitude.
     // False, unchanged, when incomplete.
     bool Laden(CV3File& file);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/AppState.h"
+#include "records/RecordText.h"
 #include "records/V3File.h"
 
 namespace v3 {
@@ -23,12 +24,6 @@ void TrimText(std::string& s) {
     while (b < e && IsWhite(s[b])) ++b;
     while (e > b && IsWhite(s[e - 1])) --e;
     s = s.substr(b, e - b);
-}
-
-// A text that fits on one line of the record file: no line end, and no NUL,
-// where a read line would end.
-bool IsSingleLine(const std::string& s) {
-    return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
 }
 
 bool InRange(int v, int lo, int hi) {
@@ -90,9 +85,7 @@ uint8_t AlterAus(int year, int month) {
 }
 
 bool SetText(std::string& field, const std::string& text, size_t maxLength) {
-    if (text.size() > maxLength || !IsSingleLine(text)) return false;
-    field = text;
-    return true;
+    return text.size() <= maxLength && SetRecordText(field, text);
 }
 
 template <typename T>

@@ -1,5 +1,6 @@
 #include "records/Sponsor.h"
 
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -11,8 +12,7 @@ namespace v3 {
 CSponsor::CSponsor() : CV3Object("CSponsor"), name_(Platzhalter("NA")) {}
 
 bool CSponsor::Name(const std::string& v) {
-    name_ = v;
-    return true;
+    return SetRecordText(name_, v);
 }
 
 bool CSponsor::BandenVorlage(int32_t v) {
@@ -39,7 +39,7 @@ bool CSponsor::TextFarbe(int v) {
 }
 
 bool CSponsor::Font(const SponsorFont& v) {
-    if (v.faceName.size() >= SponsorFont::kFaceNameSize) return false;
+    if (v.faceName.size() >= SponsorFont::kFaceNameSize || !IsRecordText(v.faceName)) return false;
     font_ = v;
     return true;
 }

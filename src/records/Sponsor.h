@@ -46,7 +46,7 @@ public:
     CSponsor();
 
     const std::string& Name() const { return name_; }
-    // Any text, empty included (the sponsor editor renames while typing and
+    // Any text on one line, empty included (the sponsor editor renames while typing and
     // checks for an empty name only on OK).
     bool Name(const std::string& v);
 
@@ -63,7 +63,7 @@ public:
     int32_t TextFarbe() const { return textFarbe_; }
     bool TextFarbe(int v);
 
-    // The whole font; a face name longer than 31 bytes is refused.
+    // The whole font; a face name longer than 31 bytes or not on one line is refused.
     const SponsorFont& Font() const { return font_; }
     bool Font(const SponsorFont& v);
     // Short readers of the font.
@@ -82,6 +82,8 @@ public:
     // the trimmed name). The reader keeps the defaults when the section is missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's sponsor record: name, value and company size
     // (the board keeps its look). False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

@@ -1,5 +1,6 @@
 #include "records/Stadion.h"
 
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/V3Object.h"
@@ -28,15 +29,11 @@ CStadion::CStadion() {
 }
 
 bool CStadion::Name(const std::string& v) {
-    if (v.size() < 2 || v.size() > 28) return false;
-    name_ = v;
-    return true;
+    return v.size() >= 2 && v.size() <= 28 && SetRecordText(name_, v);
 }
 
 bool CStadion::Ort(const std::string& v) {
-    if (v.size() < 2 || v.size() > 20) return false;
-    ort_ = v;
-    return true;
+    return v.size() >= 2 && v.size() <= 20 && SetRecordText(ort_, v);
 }
 
 int32_t CStadion::Stehplaetze(int s) const { return ValidStand(s) ? stehplaetze_[s] : 0; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "records/Datum.h"
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -19,9 +20,9 @@ public:
     CTWTrainer();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     int Kompetenz() const { return kompetenz_; }
     bool Kompetenz(int v);  // 0..15
     int Alter() const { return alter_; }
@@ -37,6 +38,8 @@ public:
     // returns false when the section or some of its values are missing.
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's goalkeeper-coach record: names, birth date (the
     // age follows from it), competence. False, unchanged, when incomplete.
     bool MergeV2Daten(CV3File& file);

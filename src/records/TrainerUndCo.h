@@ -4,6 +4,7 @@
 #include <string>
 
 #include "records/Datum.h"
+#include "records/RecordText.h"
 #include "records/V3Object.h"
 
 namespace v3 {
@@ -23,9 +24,9 @@ public:
     CTrainerUndCo();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const CDatum& GeburtsDatum() const { return geburtsDatum_; }
     bool GeburtsDatum(const CDatum& v) { geburtsDatum_ = v; return true; }
     int Kompetenz() const { return kompetenz_; }
@@ -44,6 +45,8 @@ public:
     // missing keeps its value).
     bool SpeichernV3Localized(CV3File& file, int sprache);
     bool LadenV3Localized(CV3File& file, int sprache);
+    using CV3Object::LadenV3Localized;
+    using CV3Object::SpeichernV3Localized;
     // Takes the predecessor's coach record: names, birth date (the age follows
     // from it), competence, coach type. False, with the record unchanged, when
     // the record is not complete.

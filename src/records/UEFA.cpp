@@ -1,6 +1,7 @@
 #include "records/UEFA.h"
 
 #include "base/AppState.h"
+#include "records/RecordText.h"
 #include "records/V3File.h"
 
 namespace v3 {
@@ -65,8 +66,7 @@ const std::string& CUEFA::ShortName(int index) const {
 }
 bool CUEFA::ShortName(int index, const std::string& text) {
     if (!In(index, kKurznamen)) return false;
-    shortNames_[index] = text;
-    return true;
+    return SetRecordText(shortNames_[index], text);
 }
 
 bool CUEFA::SpeichernV3Localized(CV3File& file, int) {

@@ -7,6 +7,7 @@
 #include "base/Layout.h"
 #include "platform/Text1252.h"
 #include "records/Datum.h"
+#include "records/RecordText.h"
 
 namespace v3 {
 namespace {
@@ -66,6 +67,7 @@ int CV3File::Open(const std::string& fileName, unsigned openFlags, FileException
     writeFailed_ = false;
     wroteLine_ = false;
     reported_ = false;
+    mendedLines_ = 0;
     fileName_ = fileName;
     hostPath_ = (!fileName.empty() && fileName[0] == '/') ? std::filesystem::path(fileName)
                                                           : HostPath(fileName);
@@ -105,6 +107,12 @@ bool CV3File::Close() {
         } else if (!out_.Commit(&reason)) {
             ReportException(reason);
             ok = false;
+        } else if (mendedLines_ > 0) {
+            // Saved, but not as given: the caller can tell by MendedLines, the user by this.
+            App().ui->MessageBox("Werte mit Zeilenumbruch oder Nullzeichen in der Datei " +
+                                     Cp1252ToUtf8(fileName_) + ": " + std::to_string(mendedLines_) +
+                                     ". Diese Zeichen wurden als Leerzeichen gespeichert.",
+                                 kProgrammTitel, MsgButtons::Ok, MsgIcon::Warning);
         }
     }
     content.clear();
@@ -187,6 +195,13 @@ bool CV3File::WriteLineQuiet(std::string_view text) {
     std::string line;
     line.reserve(text.size() + 2);
     line.append(text);
+    // A line end or NUL inside the value would end its line early and shift
+    // every later value of the file: such a character is written as a blank.
+    if (!IsRecordText(line)) {
+        for (char& c : line)
+            if (kNotInRecordText.find(c) != std::string_view::npos) c = ' ';
+        ++mendedLines_;
+    }
     line.append("\r\n");
     if (!out_.Write(line.data(), line.size())) {
         writeFailed_ = true;

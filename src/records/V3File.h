@@ -2,6 +2,8 @@
 // The sectioned record file: a line-oriented text file (code page 1252, CR LF
 // written, CR LF or LF read) in which every value stands on a line of its own
 // and records are framed by "%SECT%name" and "%ENDSECT%name" marker lines.
+// A value never spans lines: a CR, LF or NUL inside a written value is written
+// as a blank (see MendedLines).
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -45,7 +47,8 @@ public:
     virtual int Open(const std::string& fileName, unsigned openFlags, FileException* error = nullptr);
     // Writing: closes the sections still open, then makes the file take the place
     // of the old one. Returns false when something written did not reach the disk
-    // (the old file is then left as it was).
+    // (the old file is then left as it was). When lines were mended (MendedLines),
+    // the committed file is reported with a warning naming their number.
     virtual bool Close();
     // Writing: drops everything written since Open and leaves the old file as it
     // was; reading: the same as Close.
@@ -91,8 +94,11 @@ public:
     // failure with the file-exception message. Used by the date and the plain
     // line functions.
     bool WriteLine(std::string_view text);
-    // Writes one line without any message; false when it failed.
+    // Writes one line without any message; false when it failed. Every CR, LF
+    // and NUL in text is written as a blank, so the line stays one line.
     bool WriteLineQuiet(std::string_view text);
+    // Lines written since Open that held a CR, LF or NUL and were mended.
+    int MendedLines() const { return mendedLines_; }
 
     bool IsOpen() const { return isOpen; }
     bool IsReadMode() const { return readMode; }
@@ -120,6 +126,7 @@ private:
     bool writeFailed_ = false;
     bool wroteLine_ = false;
     bool reported_ = false;
+    int mendedLines_ = 0;
 };
 
 // Converts a number line as the record file does: leading white space, an

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "records/Datum.h"
+#include "records/RecordText.h"
 
 namespace v3 {
 
@@ -22,9 +23,9 @@ public:
     void setDefaultPraesident();
 
     const std::string& Vorname() const { return vorname_; }
-    bool Vorname(const std::string& v) { vorname_ = v; return true; }
+    bool Vorname(const std::string& v) { return SetRecordText(vorname_, v); }
     const std::string& Nachname() const { return nachname_; }
-    bool Nachname(const std::string& v) { nachname_ = v; return true; }
+    bool Nachname(const std::string& v) { return SetRecordText(nachname_, v); }
     const CDatum& GeburtsDatum() const { return geburtsDatum_; }
     bool GeburtsDatum(const CDatum& v) { geburtsDatum_ = v; return true; }
 

@@ -6,6 +6,7 @@
 
 #include "base/AppState.h"
 #include "platform/Text1252.h"
+#include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
 #include "records/ValueReader.h"
@@ -18,15 +19,9 @@ int Rand(int k) { return App().random->Rand() % k; }
 
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
-bool IsSingleLine(const std::string& s) {
-    return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
-}
-
 // A text of minLen..maxLen bytes on one line replaces field.
 bool SetText(std::string& field, const std::string& text, size_t minLen, size_t maxLen) {
-    if (text.size() < minLen || text.size() > maxLen || !IsSingleLine(text)) return false;
-    field = text;
-    return true;
+    return text.size() >= minLen && text.size() <= maxLen && SetRecordText(field, text);
 }
 
 template <typename T>

@@ -329,6 +329,43 @@ TEST_F(V3FileTest, FailedWriteIsReportedOnceAndKeepsTheOldFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 
+TEST_F(V3FileTest, LineEndOrNulInsideAValueIsWrittenAsABlankAndReported) {
+    {
+        CV3File w;
+        ASSERT_NE(w.Open(dir.File("m.sav"), CV3File::modeWrite | CV3File::modeCreate), 0);
+        EXPECT_TRUE(w.NewSection("S"));
+        EXPECT_TRUE(w.PutStr(std::string("a\rb\nc\0d", 7)));
+        EXPECT_TRUE(w.PutInt(42));
+        EXPECT_EQ(PutStr(w, "x\r\n"), 1);  // the plain line writer as well
+        EXPECT_TRUE(w.PutStr("after"));
+        EXPECT_EQ(w.MendedLines(), 2);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_TRUE(w.Close());
+    }
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Werte mit Zeilenumbruch oder Nullzeichen in der Datei " +
+                                       dir.File("m.sav") +
+                                       ": 2. Diese Zeichen wurden als Leerzeichen gespeichert.");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(ReadBytes(dir.path() / "m.sav"), "%SECT%S\r\na b c d\r\n42\r\nx  \r\nafter\r\n%ENDSECT%S\r\n");
+
+    CV3File r;
+    ASSERT_NE(r.Open(dir.File("m.sav"), CV3File::modeRead), 0);
+    ASSERT_TRUE(r.FindSection("S"));
+    std::string mended, plain, after;
+    int number = 0;
+    EXPECT_TRUE(r.GetStr(mended));
+    EXPECT_TRUE(r.GetInt(number));
+    EXPECT_TRUE(r.GetStr(plain));
+    EXPECT_TRUE(r.GetStr(after));
+    EXPECT_EQ(mended, "a b c d");
+    EXPECT_EQ(number, 42);
+    EXPECT_EQ(plain, "x  ");
+    EXPECT_EQ(after, "after");
+    EXPECT_TRUE(r.EndSection(1));
+    EXPECT_FALSE(r.GetStr(after));  // nothing left over
+}
+
 TEST_F(V3FileTest, StoredPathsAreMappedOntoTheInstallation) {
     state->installDir = dir.path();
     std::filesystem::create_directories(dir.path() / "data.v3");

@@ -344,7 +344,11 @@ std::string CountryMapName(int land) {
 
 std::string BonusMapName(int predefined) {
     if (predefined < 0 || predefined >= kBonusMaps) return {};
-    return predefined == 8 ? std::string("bn.jpg") : "b" + std::to_string(predefined + 1) + ".jpg";
+    if (predefined == 8) return "bn.jpg";
+    std::string name = "b";
+    name += std::to_string(predefined + 1);
+    name += ".jpg";
+    return name;
 }
 
 std::string MaskNameFor(const std::string& mapName) {

@@ -82,7 +82,10 @@ std::string ClubName(const Liste<CVerein>& vereine, int nummer) {
 // socks (labelled).
 void Kit(Sheet& s, const TRIKOTSATZ& kit, int top) {
     std::string trikot = ColourName(kit.TrikotFarbe);
-    if (kit.Streifen != 0) trikot += "/" + ColourName(kit.StreifenFarbe);
+    if (kit.Streifen != 0) {
+        trikot += '/';
+        trikot += ColourName(kit.StreifenFarbe);
+    }
     s.Normal(kSheetKitValue, top, trikot);
     if (kit.Streifen > 0 && size_t(kit.Streifen) < kStreifenTexte.size())
         s.Normal(kSheetKitValue, top + kZeile, kStreifenTexte[size_t(kit.Streifen)]);
@@ -100,7 +103,11 @@ std::string Guthaben(int32_t value) {
     int64_t v = value;
     if (v >= 0x8000 && v <= 0xFFFF) v -= 0x10000;
     const uint64_t betrag = uint64_t(v < 0 ? -v : v);
-    return (v < 0 ? "-" : "") + std::to_string(betrag / 10) + "." + std::to_string(betrag % 10);
+    std::string text = v < 0 ? "-" : "";
+    text += std::to_string(betrag / 10);
+    text += '.';
+    text += std::to_string(betrag % 10);
+    return text;
 }
 
 PrintPage ClubSheet(const CVerein& club, const Liste<CVerein>& vereine, const Liste<CNation>& nationen) {
