@@ -20,6 +20,21 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+RamDir::RamDir() {
+    std::error_code ec;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "v3test.XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+RamDir::~RamDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
 std::string ReadBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;

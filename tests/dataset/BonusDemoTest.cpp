@@ -24,34 +24,12 @@
 
 namespace fs = std::filesystem;
 using namespace v3;
+using v3test::RamDir;
 
 namespace {
 
-// A folder in RAM where the system has one: an installation is thousands of
-// files, each flushed to disk when it is written.
-class RamDir {
-public:
-    RamDir() {
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "v3bonus.XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~RamDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    RamDir(const RamDir&) = delete;
-    RamDir& operator=(const RamDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 // The regular files of a folder (not below it) with their bytes.
-std::map<std::string, std::string> Dateien(const fs::path& dir) {
+std::map<std::string, std::string> TopLevelFiles(const fs::path& dir) {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::directory_iterator(dir))
         if (e.is_regular_file()) files[e.path().filename().string()] = v3test::ReadBytes(e.path());
@@ -83,7 +61,7 @@ protected:
     // Loads the installation into `state`, checks what the test asks, and
     // saves it again: the files must come out as they were.
     void LadenUndWiederSpeichern(const std::function<void()>& pruefe) {
-        const auto vorher = Dateien(V3());
+        const auto vorher = TopLevelFiles(V3());
         ScopedAppState state;
         ScriptedUserInterface ui;
         state->SetUserInterface(&ui);
@@ -94,7 +72,7 @@ protected:
         pruefe();
         ASSERT_TRUE(doc.SpeichernV3Localized());
         for (const auto& m : ui.messages) ADD_FAILURE() << "message: " << m.text;
-        const auto nachher = Dateien(V3());
+        const auto nachher = TopLevelFiles(V3());
         ASSERT_EQ(vorher.size(), nachher.size());
         for (const auto& [name, bytes] : vorher) EXPECT_TRUE(nachher.at(name) == bytes) << name << " changed";
     }
@@ -155,12 +133,12 @@ TEST_F(BonusDemoTest, ReinitRestoresTheDeliveredFilesAndKeepsTheOthers) {
     ASSERT_EQ(Tool({"bonus", "--nation", "6", "--yes"}), 0);
     v3test::WriteBytes(V3() / "Extra.sav", "mine");
     fs::remove(V3() / "Wappen" / "VW_D1.BMP");
-    ASSERT_NE(Dateien(V3()).at("Bonus1.sav"), Dateien(inst() / "DATA.ORG").at("Bonus1.sav"));
+    ASSERT_NE(TopLevelFiles(V3()).at("Bonus1.sav"), TopLevelFiles(inst() / "DATA.ORG").at("Bonus1.sav"));
 
     ASSERT_EQ(Tool({"reinit", "--yes"}), 0);
     for (const char* sub : {"", "Wappen"}) {
-        const auto original = Dateien(inst() / "DATA.ORG" / sub);
-        const auto jetzt = Dateien(V3() / sub);
+        const auto original = TopLevelFiles(inst() / "DATA.ORG" / sub);
+        const auto jetzt = TopLevelFiles(V3() / sub);
         ASSERT_FALSE(original.empty());
         for (const auto& [name, bytes] : original) {
             ASSERT_TRUE(jetzt.count(name)) << name;
@@ -174,7 +152,7 @@ TEST_F(BonusDemoTest, ReinitRestoresTheDeliveredFilesAndKeepsTheOthers) {
 }
 
 TEST_F(BonusDemoTest, WrongCallsChangeNothing) {
-    const auto vorher = Dateien(V3());
+    const auto vorher = TopLevelFiles(V3());
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -191,7 +169,7 @@ TEST_F(BonusDemoTest, WrongCallsChangeNothing) {
         {{"reinit"}, 2},
     };
     for (const auto& c : cases) EXPECT_EQ(Tool(c.args), c.status) << c.args.size() << " " << c.args.back();
-    EXPECT_TRUE(Dateien(V3()) == vorher);
+    EXPECT_TRUE(TopLevelFiles(V3()) == vorher);
 }
 
 }  // namespace

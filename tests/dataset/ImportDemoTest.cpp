@@ -30,31 +30,9 @@
 
 namespace fs = std::filesystem;
 using namespace v3;
+using v3test::RamDir;
 
 namespace {
-
-// A folder in RAM where the system has one: an installation is thousands of
-// files, each flushed to disk when it is written.
-class RamDir {
-public:
-    RamDir() {
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "v3import.XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~RamDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    RamDir(const RamDir&) = delete;
-    RamDir& operator=(const RamDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // Every file below a folder with its bytes, by relative path.
 std::map<std::string, std::string> Dateien(const fs::path& dir) {

@@ -19,32 +19,11 @@
 
 namespace fs = std::filesystem;
 using namespace v3;
+using v3test::RamDir;
 using v3test::ReadBytes;
 using v3test::WriteBytes;
 
 namespace {
-
-// A folder in RAM where the system has one: every copied file is flushed.
-class RamDir {
-public:
-    RamDir() {
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "v3reinit.XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~RamDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    RamDir(const RamDir&) = delete;
-    RamDir& operator=(const RamDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 class ReinitTest : public ::testing::Test {
 public:

@@ -24,11 +24,11 @@
 namespace fs = std::filesystem;
 using namespace v3;
 using namespace v3::demo;
+using v3test::U16;
+using v3test::U32;
 
 namespace {
 
-uint16_t U16(const std::string& b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
-uint32_t U32(const std::string& b, size_t at) { return U16(b, at) | uint32_t(U16(b, at + 2)) << 16; }
 
 void ExpectPicture(const std::string& bytes, int w, int h, uint16_t bits, const std::string& what) {
     SCOPED_TRACE(what);

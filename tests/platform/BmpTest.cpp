@@ -4,15 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "TestUtil.h"
 #include "platform/Bmp.h"
 
 using namespace v3;
+using v3test::U32;
 
 namespace {
 
-uint32_t U32(const std::string& b, size_t at) {
-    return uint8_t(b[at]) | uint8_t(b[at + 1]) << 8 | uint8_t(b[at + 2]) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
-}
 void Set32(std::string& b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = char(v >> (8 * i));
 }

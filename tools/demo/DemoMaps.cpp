@@ -14,7 +14,7 @@
 namespace v3::demo {
 namespace {
 
-constexpr int kSub = 3;  // label samples per pixel and axis
+constexpr int kLabelSub = 3;  // label samples per pixel and axis
 
 struct View {
     const char* stem;
@@ -71,14 +71,14 @@ constexpr int kCountryViews = 37;
 // Bonus maps b1..b8 by view; bn is drawn without geography.
 constexpr int kBonusViews[8] = {11, 37, 38, 17, 15, 16, 39, 40};
 
-struct Ring {
+struct OutlineRing {
     int region;
     std::vector<std::pair<double, double>> lonLat;
 };
 
 // Decodes the packed outlines once; the result never changes.
-const std::vector<Ring>& Rings() {
-    static const std::vector<Ring> rings = [] {
+const std::vector<OutlineRing>& Rings() {
+    static const std::vector<OutlineRing> rings = [] {
         auto digit = [](char ch) -> int {
             if (ch >= 'A' && ch <= 'Z') return ch - 'A';
             if (ch >= 'a' && ch <= 'z') return ch - 'a' + 26;
@@ -97,9 +97,9 @@ const std::vector<Ring>& Rings() {
             }
             return (z & 1) ? -((z + 1) >> 1) : (z >> 1);
         };
-        std::vector<Ring> out;
+        std::vector<OutlineRing> out;
         for (int i = 0; i < kShapeRingCount; ++i) {
-            Ring r{kShapeRings[i].region, {}};
+            OutlineRing r{kShapeRings[i].region, {}};
             long x = 0, y = 0;
             for (int k = 0; k < kShapeRings[i].points; ++k) {
                 x += next();
@@ -126,7 +126,7 @@ double Hash(int x, int y, uint32_t seed) {
     h = (h ^ (h >> 13)) * 1274126177u;
     return ((h ^ (h >> 16)) & 0xFFFFFF) / double(0xFFFFFF);
 }
-double Noise(double x, double y, uint32_t seed) {
+double ValueNoise(double x, double y, uint32_t seed) {
     const int xi = static_cast<int>(std::floor(x)), yi = static_cast<int>(std::floor(y));
     const double fx = x - xi, fy = y - yi;
     const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
@@ -137,7 +137,7 @@ double Noise(double x, double y, uint32_t seed) {
 double Fbm(double x, double y, uint32_t seed) {
     double sum = 0, amp = 0.5, f = 1;
     for (int o = 0; o < 5; ++o) {
-        sum += amp * Noise(x * f, y * f, seed + o * 101);
+        sum += amp * ValueNoise(x * f, y * f, seed + o * 101);
         f *= 2.03;
         amp *= 0.5;
     }
@@ -178,9 +178,9 @@ void FillRing(Raster& r, const std::vector<std::pair<double, double>>& pts, uint
     }
 }
 
-// Labels at kSub samples per pixel for a geographic view.
+// Labels at kLabelSub samples per pixel for a geographic view.
 Raster LabelsFor(const View& v) {
-    Raster r{kMapWidth * kSub, kMapHeight * kSub, {}};
+    Raster r{kMapWidth * kLabelSub, kMapHeight * kLabelSub, {}};
     r.px.assign(static_cast<size_t>(r.w) * r.h, kSea);
     const double lat0 = (v.lat0 + v.lat1) / 2, k = std::cos(lat0 * M_PI / 180.0);
     const double s = std::min(kMapWidth * 0.92 / ((v.lon1 - v.lon0) * k), kMapHeight * 0.92 / (v.lat1 - v.lat0));
@@ -190,23 +190,23 @@ Raster LabelsFor(const View& v) {
         if (t) targets.push_back(RegionIndex(t));
     // A ring on the far side of the date line is shifted by a whole turn, as one
     // piece, so that it continues the view instead of lying across it.
-    auto shiftOf = [&](const Ring& ring) {
+    auto shiftOf = [&](const OutlineRing& ring) {
         double sum = 0;
         for (auto [lon, lat] : ring.lonLat) sum += lon;
         const double mean = sum / static_cast<double>(ring.lonLat.size());
         return mean < cx - 180 ? 360.0 : mean > cx + 180 ? -360.0 : 0.0;
     };
-    auto project = [&](const Ring& ring) {
+    auto project = [&](const OutlineRing& ring) {
         const double shift = shiftOf(ring);
         std::vector<std::pair<double, double>> out;
         out.reserve(ring.lonLat.size());
         for (auto [lon, lat] : ring.lonLat)
-            out.push_back({(kMapWidth / 2.0 + (lon + shift - cx) * k * s) * kSub,
-                           (kMapHeight / 2.0 - (lat - cy) * s) * kSub});
+            out.push_back({(kMapWidth / 2.0 + (lon + shift - cx) * k * s) * kLabelSub,
+                           (kMapHeight / 2.0 - (lat - cy) * s) * kLabelSub});
         return out;
     };
     const double margin = 0.3 * (v.lon1 - v.lon0) + 2;
-    auto visible = [&](const Ring& ring) {
+    auto visible = [&](const OutlineRing& ring) {
         const double shift = shiftOf(ring);
         for (auto [lon0, lat] : ring.lonLat) {
             const double lon = lon0 + shift;
@@ -216,7 +216,7 @@ Raster LabelsFor(const View& v) {
         return false;
     };
     for (int pass = 0; pass < 2; ++pass) {
-        for (const Ring& ring : Rings()) {
+        for (const OutlineRing& ring : Rings()) {
             const bool isTarget = std::find(targets.begin(), targets.end(), ring.region) != targets.end();
             if (isTarget != (pass == 1) || !visible(ring)) continue;
             FillRing(r, project(ring), isTarget ? kTarget : kOther);
@@ -227,13 +227,13 @@ Raster LabelsFor(const View& v) {
 
 // An island of our own for the neutral bonus nation.
 Raster NeutralLabels() {
-    Raster r{kMapWidth * kSub, kMapHeight * kSub, {}};
+    Raster r{kMapWidth * kLabelSub, kMapHeight * kLabelSub, {}};
     r.px.assign(static_cast<size_t>(r.w) * r.h, kSea);
     for (int y = 0; y < r.h; ++y) {
         for (int x = 0; x < r.w; ++x) {
             const double u = (x / double(r.w) - 0.5) * 2.0, v = (y / double(r.h) - 0.5) * 2.0;
             const double radial = 1.0 - std::sqrt(u * u * 0.9 + v * v * 1.1);
-            const double n = Fbm(x / (kSub * 70.0), y / (kSub * 70.0), 7777);
+            const double n = Fbm(x / (kLabelSub * 70.0), y / (kLabelSub * 70.0), 7777);
             if (radial * 0.9 + (n - 0.5) * 0.9 > 0.18) r.At(x, y) = kTarget;
         }
     }
@@ -253,9 +253,9 @@ MapPictures Render(const Raster& sub, uint32_t seed) {
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
             std::array<double, 3> c{0, 0, 0};
-            for (int sy = 0; sy < kSub; ++sy)
-                for (int sx = 0; sx < kSub; ++sx) c[sub.px[static_cast<size_t>(y * kSub + sy) * sub.w + x * kSub + sx]] += 1;
-            for (double& v : c) v /= kSub * kSub;
+            for (int sy = 0; sy < kLabelSub; ++sy)
+                for (int sx = 0; sx < kLabelSub; ++sx) c[sub.px[static_cast<size_t>(y * kLabelSub + sy) * sub.w + x * kLabelSub + sx]] += 1;
+            for (double& v : c) v /= kLabelSub * kLabelSub;
             share[static_cast<size_t>(y) * W + x] = c;
             major[static_cast<size_t>(y) * W + x] =
                 static_cast<uint8_t>(std::max_element(c.begin(), c.end()) - c.begin());
