@@ -21,7 +21,7 @@ namespace v3 {
 
 namespace {
 
-constexpr const char* kSpalten[3] = {"VIP-Plätze", "Sitzplätze", "Stehplätze"};
+constexpr const char* kPlatzSpalten[3] = {"VIP-Plätze", "Sitzplätze", "Stehplätze"};
 
 struct FlaggenFeld {
     const char* text;
@@ -45,7 +45,7 @@ const FlaggenFeld kFlaggen[] = {
     {"Schloß", "Schloss", &CStadionEditor::schloss},
 };
 
-QString Utf8(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString AusCp1252(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
 QString FeldName(const char* art, int stand, int spalte) { return QString("%1%2_%3").arg(art).arg(stand).arg(spalte); }
 
@@ -88,10 +88,10 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
     aussen->setSpacing(4);
 
     auto* texte = new QHBoxLayout;
-    name_ = new QLineEdit(Utf8(ed_.name), this);
+    name_ = new QLineEdit(AusCp1252(ed_.name), this);
     name_->setObjectName("Name");
     name_->setMaxLength(std::max<int>(kStadionNameMax, name_->text().size()));
-    ort_ = new QLineEdit(Utf8(ed_.ort), this);
+    ort_ = new QLineEdit(AusCp1252(ed_.ort), this);
     ort_->setObjectName("Ort");
     ort_->setMaxLength(std::max<int>(kStadionOrtMax, ort_->text().size()));
     auto* nameLabel = new QLabel("&Name", this);
@@ -107,7 +107,7 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
     auto* tribuenen = new QGroupBox("Tribünen", this);
     auto* raster = new QGridLayout(tribuenen);
     raster->setVerticalSpacing(2);
-    for (int s = 0; s < 3; ++s) raster->addWidget(new QLabel(kSpalten[s], tribuenen), 0, 1 + 2 * s, 1, 2);
+    for (int s = 0; s < 3; ++s) raster->addWidget(new QLabel(kPlatzSpalten[s], tribuenen), 0, 1 + 2 * s, 1, 2);
     raster->addWidget(new QLabel("Dach", tribuenen), 0, 7);
     raster->addWidget(new QLabel("Wärmestrahler", tribuenen), 0, 8);
     raster->addWidget(new QLabel("Zustand", tribuenen), 0, 9, 1, 2);

@@ -15,15 +15,15 @@ namespace v3 {
 
 namespace {
 
-QColor Farbe(const CWappenEditor& ed, int index) {
+QColor PaletteFarbe(const CWappenEditor& ed, int index) {
     const BmpColour& c = ed.Palette()[size_t(index)];
     return QColor(c.r, c.g, c.b);
 }
 
-QImage Bild(const CWappenEditor& ed) {
+QImage WappenBild(const CWappenEditor& ed) {
     QImage img(CWappenEditor::kSeite, CWappenEditor::kSeite, QImage::Format_RGB32);
     for (int y = 0; y < CWappenEditor::kSeite; ++y)
-        for (int x = 0; x < CWappenEditor::kSeite; ++x) img.setPixel(x, y, Farbe(ed, ed.Pixel(x, y)).rgb());
+        for (int x = 0; x < CWappenEditor::kSeite; ++x) img.setPixel(x, y, PaletteFarbe(ed, ed.Pixel(x, y)).rgb());
     return img;
 }
 
@@ -37,7 +37,7 @@ protected:
         QPainter p(this);
         p.setPen(Qt::black);
         p.drawRect(0, 0, 35, 35);
-        p.drawImage(2, 2, Bild(ed_));
+        p.drawImage(2, 2, WappenBild(ed_));
     }
 
 private:
@@ -53,9 +53,9 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(Qt::black);
-        p.setBrush(Farbe(ed_, ed_.Hintergrund()));
+        p.setBrush(PaletteFarbe(ed_, ed_.Hintergrund()));
         p.drawRect(16, 16, 26, 26);
-        p.setBrush(Farbe(ed_, ed_.Vordergrund()));
+        p.setBrush(PaletteFarbe(ed_, ed_.Vordergrund()));
         p.drawRect(1, 1, 26, 26);
     }
 
@@ -75,7 +75,7 @@ void CWappenRaster::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int y = 0; y < CWappenEditor::kSeite; ++y)
         for (int x = 0; x < CWappenEditor::kSeite; ++x)
-            p.fillRect(x * kZelle, y * kZelle, kZelle, kZelle, Farbe(ed_, ed_.Pixel(x, y)));
+            p.fillRect(x * kZelle, y * kZelle, kZelle, kZelle, PaletteFarbe(ed_, ed_.Pixel(x, y)));
     p.setPen(QColor(128, 128, 128, 110));
     for (int i = 0; i <= CWappenEditor::kSeite; ++i) {
         p.drawLine(i * kZelle, 0, i * kZelle, CWappenEditor::kSeite * kZelle);
@@ -109,7 +109,7 @@ CWappenPalette::CWappenPalette(CWappenEditor& ed, QWidget* parent) : QWidget(par
 
 void CWappenPalette::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    for (int i = 0; i < 256; ++i) p.fillRect((i % 16) * kZelle + 1, (i / 16) * kZelle + 1, kZelle - 1, kZelle - 1, Farbe(ed_, i));
+    for (int i = 0; i < 256; ++i) p.fillRect((i % 16) * kZelle + 1, (i / 16) * kZelle + 1, kZelle - 1, kZelle - 1, PaletteFarbe(ed_, i));
     auto markiere = [&](int i, const QColor& c) {
         p.setPen(QPen(c, 2));
         p.setBrush(Qt::NoBrush);
