@@ -35,6 +35,14 @@ RamDir::~RamDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+        if (e.is_regular_file())
+            files[std::filesystem::relative(e.path(), dir).generic_string()] = ReadBytes(e.path());
+    return files;
+}
+
 std::string ReadBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;

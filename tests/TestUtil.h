@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ private:
 };
 
 std::string ReadBytes(const std::filesystem::path& p);
+// Every file below dir by its relative path ('/' separated), with its bytes.
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir);
 void WriteBytes(const std::filesystem::path& p, const std::string& bytes);
 // The lines of a file written with CR LF, without their line ends; fails the
 // current test when a line does not end in CR LF.

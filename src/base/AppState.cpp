@@ -26,6 +26,8 @@ AppState& App() {
     return *current;
 }
 
+int RandomBelow(int k) { return App().random->Rand() % k; }
+
 ScopedAppState::ScopedAppState() : previous_(&App()) { current = &state_; }
 
 ScopedAppState::~ScopedAppState() { current = previous_; }

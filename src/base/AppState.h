@@ -113,6 +113,8 @@ private:
 
 // The state in use.
 AppState& App();
+// A draw 0..k-1 from the state's random source (k > 0).
+int RandomBelow(int k);
 
 // Installs a fresh state for its lifetime and puts the previous one back after.
 class ScopedAppState {

@@ -182,4 +182,9 @@ fs::path HostPath(const fs::path& installDir, const std::string& storedPath) {
     return result;
 }
 
+std::filesystem::path HostOrAbsolutePath(const std::string& path) {
+    if (!path.empty() && path[0] == '/') return std::filesystem::path(path);
+    return HostPath(path);
+}
+
 }  // namespace v3

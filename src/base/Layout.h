@@ -35,6 +35,13 @@ inline constexpr int kFesteLaender = 37;     // countries 0..36
 inline constexpr int kBonusLandIndex = 37;
 inline constexpr int kMaxLigen = 6;
 inline constexpr int kAnzahlNationen = 117;  // national teams in the nation list
+inline constexpr int kAnzahlISchiris = 40;   // international referees
+// No list of the data set comes near this; a larger count in a file is damage.
+inline constexpr int kMaxListenAnzahl = 100000;
+// Highest club number of country 0 (its surplus clubs are numbered up to here).
+inline constexpr int kMaxVereinsNummerLand0 = 108;
+// The predecessor knew the countries 0..4.
+inline constexpr int kV2Laender = 5;
 
 // Country files by country index 0..10, then "Internat.sav" (11) and "Bonus1.sav" (12).
 extern const std::array<const char*, 13> LandDatei;
@@ -89,5 +96,7 @@ std::string WappenDatei(const std::string& verzeichnis, int land, int vereinNr);
 // ".." is dropped, so a stored name can never reach outside the installation.
 std::filesystem::path HostPath(const std::string& storedPath);
 std::filesystem::path HostPath(const std::filesystem::path& installDir, const std::string& storedPath);
+// A stored path mapped by HostPath, or a host path beginning with '/' taken as it is.
+std::filesystem::path HostOrAbsolutePath(const std::string& path);
 
 }  // namespace v3

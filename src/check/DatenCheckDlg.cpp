@@ -18,13 +18,9 @@
 #include "check/core/DatenCheck.h"
 #include "base/AppState.h"
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
-namespace {
-
-QString Qt8(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
-}  // namespace
 
 CDatenCheckDlg::CDatenCheckDlg(QWidget* parent, const CheckSources& sources, QPrinter* printer)
     : CDialogBM(kLayout, parent), sources_(sources), printer_(printer) {

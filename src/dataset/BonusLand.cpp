@@ -36,11 +36,6 @@ constexpr int kVereine = 26;            // with any larger league
 // Attempts at drawing a free Champions League place before the place is left as it is.
 constexpr int kMaxZiehungen = 100000;
 
-fs::path HostOf(const std::string& pfad) {
-    if (!pfad.empty() && pfad[0] == '/') return fs::path(pfad);
-    return HostPath(pfad);
-}
-
 bool IstDatei(const fs::path& p) {
     std::error_code ec;
     return fs::is_regular_file(p, ec);
@@ -118,7 +113,7 @@ void LoescheGesaenge(Liste<T>& liste, int nation) {
 // bitmap of 256 colours without compression.
 std::string PruefeWappenDatei(const std::string& pfad) {
     std::string bytes;
-    if (pfad.empty() || !ReadWholeFile(HostOf(pfad), bytes))
+    if (pfad.empty() || !ReadWholeFile(HostOrAbsolutePath(pfad), bytes))
         return "Bitte zuerst eine Datei f\xC3\xBCr das Standardwappen des Landes ausw\xC3\xA4hlen!";
     const char* keinBitmap = "Kein Bitmap-File!";
     if (bytes.size() < kBmpFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return keinBitmap;
@@ -138,7 +133,7 @@ std::string PruefeWappenDatei(const std::string& pfad) {
 // A JPEG file at least begins with the start-of-image marker and holds a frame header.
 bool SiehtAusWieJpeg(const std::string& pfad) {
     std::string bytes;
-    if (pfad.empty() || !ReadWholeFile(HostOf(pfad), bytes)) return false;
+    if (pfad.empty() || !ReadWholeFile(HostOrAbsolutePath(pfad), bytes)) return false;
     if (bytes.size() < 4 || uint8_t(bytes[0]) != 0xFF || uint8_t(bytes[1]) != 0xD8) return false;
     for (size_t i = 2; i + 1 < bytes.size(); ++i) {
         const uint8_t m = uint8_t(bytes[i + 1]);
@@ -438,7 +433,7 @@ bool CopyLaenderWappen(int quellLand, int quellVerein, int zielLand, int zielVer
     if (app.NationNummer[size_t(kBonusLandIndex)] == -1 || vereine <= 0 || zielVerzeichnis.empty() ||
         standardWappen.empty())
         return false;
-    const fs::path standard = HostOf(standardWappen);
+    const fs::path standard = HostOrAbsolutePath(standardWappen);
     const bool eingebaut = !IstDatei(standard);
     auto prefix = [](int land) { return land >= kBonusLandIndex ? "BW_" : "VW_"; };
     auto fehler = [] {
@@ -450,13 +445,13 @@ bool CopyLaenderWappen(int quellLand, int quellVerein, int zielLand, int zielVer
     const int erster = zielVerein > 0 ? zielVerein : 1;
     const int letzter = zielVerein > 0 ? zielVerein : vereine;
     for (int n = erster; n <= letzter; ++n) {
-        const fs::path ziel = HostOf(zielVerzeichnis + kDirWappen + prefix(zielLand) + WappenName(zielLand, n));
+        const fs::path ziel = HostOrAbsolutePath(zielVerzeichnis + kDirWappen + prefix(zielLand) + WappenName(zielLand, n));
         // The source country's own crest first, then the default crest file,
         // and the built-in crest when that file is missing.
         fs::path quelle;
         bool ausEingebautem = false;
         const fs::path eigen =
-            quellLand >= 0 ? HostOf(quellVerzeichnis + kDirWappen + prefix(quellLand) +
+            quellLand >= 0 ? HostOrAbsolutePath(quellVerzeichnis + kDirWappen + prefix(quellLand) +
                                     WappenName(quellLand, quellVerein > 0 ? quellVerein : n))
                            : fs::path();
         if (quellLand >= 0 && Existiert(eigen))

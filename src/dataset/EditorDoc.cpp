@@ -29,14 +29,10 @@
 namespace v3 {
 namespace {
 
-// No list of the data set comes near this; a larger count is damage.
-constexpr int kMaxListenAnzahl = 100000;
 constexpr int kAnzahlIVereine = 40;
-constexpr int kAnzahlISchiris = 40;
 constexpr int kMaxAusruester = 10;
 constexpr int kGelesenePools = 17;
 constexpr int kGeschriebenePools = 18;
-constexpr int kMaxVereinsNummerLand0 = 108;
 
 std::string Pfad(const std::string& datei) { return DatenPfad(kDirDataV3, datei); }
 
@@ -45,17 +41,6 @@ std::string Format1(const char* text, const std::string& arg) {
     size_t at = s.find("%s");
     if (at != std::string::npos) s.replace(at, 2, arg);
     return s;
-}
-
-// A club reference above the first main country's club count names no club
-// of it any more; the chants of that country's national team lose it.
-template <class Chant>
-void KorrigiereFangesang(Chant& c) {
-    if (c.Land() != App().NationNummer[0]) return;
-    if (c.Verein() > kMaxVereinsNummerLand0)
-        c.Verein(0);
-    else if (c.Gegner() > kMaxVereinsNummerLand0)
-        c.Gegner(0);
 }
 
 // The running state of one load: the error report and its flag.

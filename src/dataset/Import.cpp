@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/AppState.h"
+#include "base/Layout.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "platform/FileOps.h"
@@ -31,13 +32,9 @@ constexpr const char* kKonvertierFehler =
     "Es ist ein Fehler beim Konvertieren der V2-Daten aufgetreten. Bitte überprüfen Sie, ob das DATA.VER "
     "Verzeichnis vorhanden ist!";
 
-// The predecessor's main countries 0..4, whose ranking texts, media people
-// and crests it kept.
-constexpr int kV2Laender = 5;
+// The predecessor's main countries 0..4 (kV2Laender) kept their ranking
+// texts, media people and crests.
 constexpr std::array<char, kV2Laender> kV2Wappenbuchstabe = {'D', 'E', 'F', 'I', 'S'};
-constexpr int kAnzahlISchiris = 40;
-constexpr int kMaxListenAnzahl = 100000;
-constexpr int kMaxVereinsNummerLand0 = 108;
 
 std::string V2Pfad(const std::string& datei) { return DatenPfad(kDirDataVer, datei); }
 
@@ -46,16 +43,6 @@ template <class T>
 void ErsetzeErstes(Liste<T>& liste, std::unique_ptr<T> neu) {
     if (!liste.empty()) liste.erase(liste.begin());
     liste.push_back(std::move(neu));
-}
-
-// Chants of the first main country's national team lose club references
-// beyond its clubs, as the load corrects them.
-void KorrigiereFangesang(FanChant& c) {
-    if (c.Land() != App().NationNummer[0]) return;
-    if (c.Verein() > kMaxVereinsNummerLand0)
-        c.Verein(0);
-    else if (c.Gegner() > kMaxVereinsNummerLand0)
-        c.Gegner(0);
 }
 
 bool GleicherGesang(const FanChant& a, const FanChant& b) {

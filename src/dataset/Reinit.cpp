@@ -17,11 +17,6 @@ namespace fs = std::filesystem;
 namespace v3 {
 namespace {
 
-fs::path HostOf(const std::string& pfad) {
-    if (!pfad.empty() && pfad[0] == '/') return fs::path(pfad);
-    return HostPath(pfad);
-}
-
 bool IstVerzeichnis(const fs::path& p) {
     std::error_code ec;
     return fs::is_directory(p, ec);
@@ -30,7 +25,7 @@ bool IstVerzeichnis(const fs::path& p) {
 // One attempt at creating the directory itself; errno tells why it failed.
 bool LegeAn(const std::string& pfad, int& fehler) {
     fehler = 0;
-    if (::mkdir(HostOf(pfad).c_str(), 0777) == 0) return true;
+    if (::mkdir(HostOrAbsolutePath(pfad).c_str(), 0777) == 0) return true;
     fehler = errno;
     return false;
 }
@@ -38,14 +33,14 @@ bool LegeAn(const std::string& pfad, int& fehler) {
 // The outcome of a failed attempt other than a missing parent.
 bool Ergebnis(const std::string& pfad, int fehler) {
     if (fehler == EEXIST) {
-        if (IstVerzeichnis(HostOf(pfad))) return true;
+        if (IstVerzeichnis(HostOrAbsolutePath(pfad))) return true;
         App().ui->MessageBox("Konnte Directory " + Cp1252ToUtf8(pfad) + " nicht anlegen.\nGrund:" +
                                  std::strerror(EEXIST),
                              kProgrammTitel, MsgButtons::Ok, MsgIcon::None);
         return false;
     }
     // Any other reason counts only when the directory is really not there.
-    return IstVerzeichnis(HostOf(pfad));
+    return IstVerzeichnis(HostOrAbsolutePath(pfad));
 }
 
 bool GleichOhneGrossKlein(const std::string& a, const std::string& b) {
@@ -108,8 +103,8 @@ bool ReinitKopiertNamen(const std::string& name) {
 
 bool KopiereOriginaldateien(const std::string& von, const std::string& nach,
                             const std::function<void()>& kopiert) {
-    const fs::path quelle = HostOf(von);
-    const fs::path ziel = HostOf(nach);
+    const fs::path quelle = HostOrAbsolutePath(von);
+    const fs::path ziel = HostOrAbsolutePath(nach);
     std::error_code ec;
     fs::directory_iterator it(quelle, ec);
     if (ec) return true;  // nothing delivered: nothing to copy

@@ -1,24 +1,10 @@
 #include "records/AmateurJugendSpieler.h"
 
 #include "records/RecordText.h"
+#include "records/TrimWhite.h"
 #include "records/V3File.h"
 
 namespace v3 {
-namespace {
-
-bool IsWhite(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-void TrimText(std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsWhite(s[b])) ++b;
-    while (e > b && IsWhite(s[e - 1])) --e;
-    s = s.substr(b, e - b);
-}
-
-}  // namespace
-
 CAmateurJugendSpieler::CAmateurJugendSpieler() : CV3Object("CAmateurJugendSpieler") {
     nachname_ = Platzhalter("NA");
     vorname_ = Platzhalter("VN");
@@ -49,8 +35,8 @@ std::string CAmateurJugendSpieler::GetTeamName(std::span<const std::string> vere
 }
 
 void CAmateurJugendSpieler::TrimNames() {
-    TrimText(vorname_);
-    TrimText(nachname_);
+    vorname_ = TrimWhite(vorname_);
+    nachname_ = TrimWhite(nachname_);
 }
 
 bool CAmateurJugendSpieler::WriteValues(CV3File& file) {

@@ -4,11 +4,10 @@
 #include <cstdio>
 
 #include "records/V3File.h"
+#include "records/ValueRange.h"
 
 namespace v3 {
 namespace {
-
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 // The range test of every date: parts within their ranges, without month lengths.
 bool PartsInRange(int day, int month, int year, int hour, int minute, int second) {

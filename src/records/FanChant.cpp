@@ -1,5 +1,6 @@
 #include "records/FanChant.h"
 
+#include "base/AppState.h"
 #include "base/Layout.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
@@ -68,6 +69,14 @@ bool FanChant::LadenV3Localized(CV3File& file, int) {
     r.Byte(isSpielerGesang_);
     r.Str(spielerName_);
     return r.Ok();
+}
+
+void KorrigiereFangesang(FanChant& c) {
+    if (c.Land() != App().NationNummer[0]) return;
+    if (c.Verein() > kMaxVereinsNummerLand0)
+        c.Verein(0);
+    else if (c.Gegner() > kMaxVereinsNummerLand0)
+        c.Gegner(0);
 }
 
 }  // namespace v3

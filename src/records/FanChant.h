@@ -87,4 +87,9 @@ private:
     bool ausAltemFormat_ = false;
 };
 
+// A club reference above the first main country's club numbers names no club
+// of it any more: a chant of that country's national team loses it (the club,
+// or else the opponent), as the load and the import correct them.
+void KorrigiereFangesang(FanChant& c);
+
 }  // namespace v3

@@ -18,8 +18,6 @@
 namespace v3 {
 namespace {
 
-// The predecessor knew the countries 0..4.
-constexpr int kV2Laender = 5;
 constexpr std::array<const char*, kV2Laender> kV2Suffix = {"Deut", "Engl", "Fran", "Ital", "Span"};
 // The predecessor's league files of each country.
 const std::array<std::vector<const char*>, kV2Laender> kV2Ligen = {{

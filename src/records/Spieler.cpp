@@ -5,30 +5,12 @@
 
 #include "base/AppState.h"
 #include "records/RecordText.h"
+#include "records/TrimWhite.h"
 #include "records/V3File.h"
+#include "records/ValueRange.h"
 
 namespace v3 {
 namespace {
-
-int Rand(int k) {
-    return App().random->Rand() % k;
-}
-
-bool IsWhite(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// Drops blanks, tabs and line-end characters at both ends.
-void TrimText(std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsWhite(s[b])) ++b;
-    while (e > b && IsWhite(s[e - 1])) --e;
-    s = s.substr(b, e - b);
-}
-
-bool InRange(int v, int lo, int hi) {
-    return v >= lo && v <= hi;
-}
 
 // Konstanz: the first index whose bound is not below the draw 1..100.
 constexpr std::array<int, 11> kKonstanzGrenzen = {4, 8, 12, 17, 23, 30, 40, 55, 75, 90, 100};
@@ -88,13 +70,6 @@ bool SetText(std::string& field, const std::string& text, size_t maxLength) {
     return text.size() <= maxLength && SetRecordText(field, text);
 }
 
-template <typename T>
-bool SetIn(T& field, int v, int lo, int hi) {
-    if (!InRange(v, lo, hi)) return false;
-    field = T(v);
-    return true;
-}
-
 }  // namespace
 
 CSpieler::CSpieler() : CV3Object("CSpieler") {
@@ -105,13 +80,13 @@ CSpieler::CSpieler() : CV3Object("CSpieler") {
     nachname_ = Platzhalter("NA");
     vorname_ = Platzhalter("NA");
 
-    const int a = Rand(10);
-    const int m = Rand(12) + 1;
-    const int d = Rand(31) + 1;
+    const int a = RandomBelow(10);
+    const int m = RandomBelow(12) + 1;
+    const int d = RandomBelow(31) + 1;
     geburtsDatum_.Init(d, m, y - 18 - a, 0, 0, 0);
     alter_ = AlterAus(geburtsDatum_.year, geburtsDatum_.month);
 
-    const int k = Rand(100) + 1;
+    const int k = RandomBelow(100) + 1;
     for (size_t i = 0; i < kKonstanzGrenzen.size(); ++i) {
         if (k <= kKonstanzGrenzen[i]) {
             konstanz_ = int32_t(i);
@@ -120,14 +95,14 @@ CSpieler::CSpieler() : CV3Object("CSpieler") {
     }
 
     const int region = LooksRegion(land);
-    const int r = Rand(100) + 1;
+    const int r = RandomBelow(100) + 1;
     for (size_t j = 0; j < kHautGrenzen[region].size(); ++j) {
         if (r <= kHautGrenzen[region][j]) {
             hautfarbe_ = uint8_t(j);
             break;
         }
     }
-    const int t = Rand(100) + 1;
+    const int t = RandomBelow(100) + 1;
     for (size_t h = 0; h < kHaarGrenzen[region].size(); ++h) {
         if (t <= kHaarGrenzen[region][h]) {
             haarfarbe_ = uint8_t(h);
@@ -136,15 +111,15 @@ CSpieler::CSpieler() : CV3Object("CSpieler") {
     }
     if (hautfarbe_ == 1 || hautfarbe_ == 2) haarfarbe_ = 4;
 
-    staerke_ = uint8_t(Rand(12) + 1);
+    staerke_ = uint8_t(RandomBelow(12) + 1);
     talent_ = TalentAus(staerke_, alter_);
 
     nationalitaet_ = (land >= 0 && land < kLaenderSlots) ? uint8_t(app.NationNummer[size_t(land)] & 0x7F) : 0;
     // Second nationality 0, as the setter would store it for the first nation.
     nationalitaet2_ = 0;
 
-    verletzung_ = Rand(100) < 10 ? Rand(7) + 1 : 1;
-    publikum_ = Rand(100) < 10 ? Rand(3) + 1 : 1;
+    verletzung_ = RandomBelow(100) < 10 ? RandomBelow(7) + 1 : 1;
+    publikum_ = RandomBelow(100) < 10 ? RandomBelow(3) + 1 : 1;
 }
 
 CSpieler::~CSpieler() = default;
@@ -393,8 +368,8 @@ void CSpieler::RandBartHaarTyp() {
     // A colour outside the tables (only possible from a file) gets no beard and
     // the styles of the first skin colour.
     const int chance = h < int(kBartChance.size()) ? kBartChance[size_t(h)] : 0;
-    if (Rand(100) < chance) SetBartTyp(Rand(3) + 1, true);
-    const int x = Rand(100);
+    if (RandomBelow(100) < chance) SetBartTyp(RandomBelow(3) + 1, true);
+    const int x = RandomBelow(100);
     if (h == 5) {
         SetHaarTyp(0);
         return;
@@ -409,9 +384,9 @@ void CSpieler::RandBartHaarTyp() {
 }
 
 bool CSpieler::SpeichernV3Localized(CV3File& file, int /*sprache*/) {
-    TrimText(nachname_);
-    TrimText(vorname_);
-    TrimText(kuenstlername_);
+    nachname_ = TrimWhite(nachname_);
+    vorname_ = TrimWhite(vorname_);
+    kuenstlername_ = TrimWhite(kuenstlername_);
 
     bool ok = file.NewSection("SPIELER");
     ok &= file.PutStr(nachname_);

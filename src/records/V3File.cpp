@@ -69,8 +69,7 @@ int CV3File::Open(const std::string& fileName, unsigned openFlags, FileException
     reported_ = false;
     mendedLines_ = 0;
     fileName_ = fileName;
-    hostPath_ = (!fileName.empty() && fileName[0] == '/') ? std::filesystem::path(fileName)
-                                                          : HostPath(fileName);
+    hostPath_ = HostOrAbsolutePath(fileName);
     auto fail = [&](const std::string& reason) {
         if (error) *error = {fileName, reason};
         return 0;

@@ -9,33 +9,23 @@
 #include "records/RecordText.h"
 #include "records/TrimWhite.h"
 #include "records/V3File.h"
+#include "records/ValueRange.h"
 #include "records/ValueReader.h"
 
 namespace v3 {
 
 namespace {
 
-int Rand(int k) { return App().random->Rand() % k; }
-
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
-
 // A text of minLen..maxLen bytes on one line replaces field.
 bool SetText(std::string& field, const std::string& text, size_t minLen, size_t maxLen) {
     return text.size() >= minLen && text.size() <= maxLen && SetRecordText(field, text);
 }
 
-template <typename T>
-bool SetIn(T& field, int v, int lo, int hi) {
-    if (!InRange(v, lo, hi)) return false;
-    field = T(v);
-    return true;
-}
-
 // A random date in the given year, month and day drawn after the year.
 CDatum DrawDate(int yearBase, int yearSpan) {
-    const int a = Rand(yearSpan);
-    const int m = Rand(12) + 1;
-    const int d = Rand(31) + 1;
+    const int a = RandomBelow(yearSpan);
+    const int m = RandomBelow(12) + 1;
+    const int d = RandomBelow(31) + 1;
     CDatum date;
     date.Init(d, m, yearBase + a, 0, 0, 0);
     return date;
@@ -314,7 +304,7 @@ void CVerein::RueckenNrEinstellen(std::span<CSpieler* const> liste) {
     // going on from 1 after 99 (a squad of more than 99 keeps the rest at 0).
     for (CSpieler* s : folge) {
         if (s->RueckenNummer() != 0) continue;
-        int z = Rand(40) + 1;
+        int z = RandomBelow(40) + 1;
         int tried = 0;
         while (used[size_t(z)] && tried < kNummern - 1) {
             z = z == kNummern - 1 ? 1 : z + 1;

@@ -38,13 +38,6 @@ namespace fs = std::filesystem;
 // handler: file name and why. Empty while no editor's OK changes a byte.
 const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {};
 
-std::map<std::string, std::string> Snapshot(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file()) files[fs::relative(e.path(), dir).generic_string()] = v3test::ReadBytes(e.path());
-    return files;
-}
-
 enum class Schliessen { Abbrechen, Ok };
 
 // Answers whatever modal window is on top while a menu entry runs: a chooser
@@ -102,7 +95,7 @@ TEST(MenuWalk, EveryEditorCancelledAndOkedWithoutAChangeKeepsTheFiles) {
 #else
     v3test::DemoInstallation demo;
     const fs::path daten = demo.path() / "DATA.V3";
-    const auto original = Snapshot(daten);
+    const auto original = v3test::Snapshot(daten);
     ASSERT_GT(original.size(), 100u);
 
     ScopedAppState state;
@@ -148,7 +141,7 @@ TEST(MenuWalk, EveryEditorCancelledAndOkedWithoutAChangeKeepsTheFiles) {
             ui.Answer(MsgResult::No);  // no new board pictures
             ASSERT_EQ(frame.RunCommand("OnFileSave"), CommandOutcome::Ok);
             ASSERT_FALSE(App().DatenGeaendert) << (ui.messages.empty() ? "" : ui.messages.back().text);
-            const auto jetzt = Snapshot(daten);
+            const auto jetzt = v3test::Snapshot(daten);
             std::map<std::string, std::string> erlaubt;
             if (auto it = kOkAendert.find(handler); wie == Schliessen::Ok && it != kOkAendert.end())
                 erlaubt = it->second;

@@ -41,13 +41,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> Snapshot(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file()) files[fs::relative(e.path(), dir).generic_string()] = v3test::ReadBytes(e.path());
-    return files;
-}
-
 // Runs `schritt` on the modal dialog of class T as soon as it is on top.
 template <class T>
 void WennOffen(std::function<void(T*)> schritt) {
@@ -88,7 +81,7 @@ protected:
 };
 
 TEST_F(PersonalGui, SponsorRenamedRecolouredAndRefontedChangesOnlyItsBoardAndCountryFile) {
-    const auto vorher = Snapshot(demo.path());
+    const auto vorher = v3test::Snapshot(demo.path());
     const CSponsor original = *Land0().Sponsors()[2];
 
     CBandenwerbungDlg dlg(nullptr, Land0());
@@ -150,7 +143,7 @@ TEST_F(PersonalGui, SponsorRenamedRecolouredAndRefontedChangesOnlyItsBoardAndCou
     ASSERT_FALSE(App().DatenGeaendert);
     for (const auto& m : ui.messages) EXPECT_NE(m.icon, MsgIcon::Stop) << m.text;
 
-    const auto nachher = Snapshot(demo.path());
+    const auto nachher = v3test::Snapshot(demo.path());
     ASSERT_EQ(nachher.size(), vorher.size());
     const std::string bild = "BANDEN/kom3.bmp";  // country 0, third sponsor
     const std::string landDatei = std::string("DATA.V3/") + LandDatei[0];
@@ -170,7 +163,7 @@ TEST_F(PersonalGui, MissingBoardTemplateGivesAPlainPreviewAndTheSaveStillWritesT
     char name[32];
     std::snprintf(name, sizeof name, "bande%02d.bmp", vorlage + 1);
     fs::remove(demo.path() / "BANDEN" / name);
-    const auto daten = Snapshot(demo.path() / "DATA.V3");
+    const auto daten = v3test::Snapshot(demo.path() / "DATA.V3");
 
     {
         CBandenwerbungDlg dlg(nullptr, Land0());
@@ -189,7 +182,7 @@ TEST_F(PersonalGui, MissingBoardTemplateGivesAPlainPreviewAndTheSaveStillWritesT
     doc.OnFileSave();
     EXPECT_FALSE(App().DatenGeaendert) << "the data files were not all written";
     EXPECT_FALSE(ui.messages.empty());
-    const auto nachher = Snapshot(demo.path() / "DATA.V3");
+    const auto nachher = v3test::Snapshot(demo.path() / "DATA.V3");
     for (const auto& [datei, bytes] : daten) EXPECT_TRUE(nachher.at(datei) == bytes) << datei;
 }
 

@@ -20,14 +20,6 @@
 namespace v3 {
 namespace {
 
-std::map<std::string, std::string> Snapshot(const std::filesystem::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
-        if (e.is_regular_file())
-            files[std::filesystem::relative(e.path(), dir).string()] = v3test::ReadBytes(e.path());
-    return files;
-}
-
 TEST(SaveReloadGui, MenuSaveAndReloadKeepTheFiles) {
 #ifndef V3_HAVE_DEMO
     GTEST_SKIP() << "the demo installation is not part of this build";
@@ -50,7 +42,7 @@ TEST(SaveReloadGui, MenuSaveAndReloadKeepTheFiles) {
     frame.OnCreate();
     doc.OnNewDocument();
     ASSERT_TRUE(App().LadenOk) << doc.LadeFehler();
-    const auto before = Snapshot(dir.path() / "DATA.V3");
+    const auto before = v3test::Snapshot(dir.path() / "DATA.V3");
     ASSERT_GT(before.size(), 100u);
 
     App().DatenGeaendert = true;
@@ -58,7 +50,7 @@ TEST(SaveReloadGui, MenuSaveAndReloadKeepTheFiles) {
     frame.Action("OnFileSave")->trigger();
     EXPECT_FALSE(App().DatenGeaendert);
     EXPECT_EQ(ui.messages.back().text, "Sollen die Bandengrafiken ebenfalls gespeichert werden?");
-    auto afterSave = Snapshot(dir.path() / "DATA.V3");
+    auto afterSave = v3test::Snapshot(dir.path() / "DATA.V3");
     ASSERT_EQ(afterSave.size(), before.size());
     for (const auto& [name, bytes] : before) EXPECT_TRUE(afterSave[name] == bytes) << name;
 
@@ -68,7 +60,7 @@ TEST(SaveReloadGui, MenuSaveAndReloadKeepTheFiles) {
     EXPECT_FALSE(Daten().Leer());
     ui.Answer(MsgResult::No);
     frame.Action("OnFileSave")->trigger();
-    auto afterReload = Snapshot(dir.path() / "DATA.V3");
+    auto afterReload = v3test::Snapshot(dir.path() / "DATA.V3");
     EXPECT_EQ(afterReload.size(), before.size());
     for (const auto& [name, bytes] : before) EXPECT_TRUE(afterReload[name] == bytes) << name;
     for (const auto& m : ui.messages) EXPECT_NE(m.icon, MsgIcon::Stop) << m.text;

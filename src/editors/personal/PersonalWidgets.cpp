@@ -20,17 +20,6 @@
 
 namespace v3 {
 
-QString Qt8(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
-std::optional<std::string> Text1252(const QLineEdit* feld) {
-    auto r = Utf8ToCp1252(feld->text().toStdString());
-    if (!r.text) {
-        App().ui->MessageBox(RefusedCharacterMessage(r.badCharacter), "Fehler!", MsgButtons::Ok, MsgIcon::Stop);
-        return std::nullopt;
-    }
-    return r.text;
-}
-
 QString TitelMitLand(const QString& editor) {
     const int land = App().AktuellesLand;
     if (land < 0 || land >= kLaenderSlots) return editor;

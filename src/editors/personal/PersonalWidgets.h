@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/DialogBM.h"
+#include "ui/WidgetText.h"
 
 class QFormLayout;
 class QHBoxLayout;
@@ -24,11 +25,6 @@ namespace v3 {
 class CDatum;
 class CLand;
 
-// Record text (code page 1252) for a widget.
-QString Qt8(const std::string& cp1252);
-// A field's text for a record: none, with the refusal shown ("Fehler!"), when
-// code page 1252 cannot hold a character of it.
-std::optional<std::string> Text1252(const QLineEdit* feld);
 // The window title: the editor's name, " - " and the current country's name.
 QString TitelMitLand(const QString& editor);
 // The country being edited (App().AktuellesLand); null when the data set has none.
