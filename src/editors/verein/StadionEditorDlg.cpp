@@ -16,6 +16,7 @@
 
 #include "base/AppState.h"
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -44,8 +45,6 @@ const FlaggenFeld kFlaggen[] = {
     {"Burg", "Burg", &CStadionEditor::burg},
     {"Schloß", "Schloss", &CStadionEditor::schloss},
 };
-
-QString AusCp1252(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
 QString FeldName(const char* art, int stand, int spalte) { return QString("%1%2_%3").arg(art).arg(stand).arg(spalte); }
 
@@ -88,10 +87,10 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
     aussen->setSpacing(4);
 
     auto* texte = new QHBoxLayout;
-    name_ = new QLineEdit(AusCp1252(ed_.name), this);
+    name_ = new QLineEdit(Qt8(ed_.name), this);
     name_->setObjectName("Name");
     name_->setMaxLength(std::max<int>(kStadionNameMax, name_->text().size()));
-    ort_ = new QLineEdit(AusCp1252(ed_.ort), this);
+    ort_ = new QLineEdit(Qt8(ed_.ort), this);
     ort_->setObjectName("Ort");
     ort_->setMaxLength(std::max<int>(kStadionOrtMax, ort_->text().size()));
     auto* nameLabel = new QLabel("&Name", this);
