@@ -16,7 +16,7 @@ const std::array<const char*, 5> TafelNamen = {"keine Tafel", "Torschilder", "kl
 
 namespace {
 
-void Achtung(const std::string& text) { App().ui->MessageBox(text, "Achtung!", MsgButtons::Ok, MsgIcon::Warning); }
+void StadionAchtung(const std::string& text) { App().ui->MessageBox(text, "Achtung!", MsgButtons::Ok, MsgIcon::Warning); }
 
 // Parses a whole number of at least 0 (blanks around it allowed); a number too
 // large for the field reads as the largest, which the caller lowers anyway.
@@ -34,19 +34,19 @@ bool LiesZahl(const std::string& text, int32_t& out) {
     return true;
 }
 
-bool Leer(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+bool NurLeerzeichen(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // A flag shown as a box: a stored value that the box still shows is written
 // back as stored (a flag may hold more than 0/1).
-int32_t Flagge(bool gezeigt, int32_t gespeichert) { return gezeigt == (gespeichert != 0) ? gespeichert : int32_t(gezeigt); }
+int32_t GespeicherteFlagge(bool gezeigt, int32_t gespeichert) { return gezeigt == (gespeichert != 0) ? gespeichert : int32_t(gezeigt); }
 
 void KapazitaetMelden(Kapazitaet k) {
     if (k == Kapazitaet::ZuViele) {
-        Achtung("Es sind zu viele Plätze dieses Typs eingestellt!");
+        StadionAchtung("Es sind zu viele Plätze dieses Typs eingestellt!");
     } else if (k == Kapazitaet::ZuWenige) {
         char text[96];
         std::snprintf(text, sizeof text, "Jede Tribüne muß mindestens %d Plätze haben!", int(kTribueneMindestPlaetze));
-        Achtung(text);
+        StadionAchtung(text);
     }
 }
 
@@ -120,10 +120,10 @@ bool CStadionEditor::Heizung(int stand, bool an) {
 
 bool CStadionEditor::FeldVerlassen(int stand, Platzart art, const std::string& text) {
     if (stand < 0 || stand >= CStadion::kTribuenen) return false;
-    if (Leer(text)) return true;
+    if (NurLeerzeichen(text)) return true;
     int32_t neu = 0;
     if (!LiesZahl(text, neu)) {
-        Achtung("Bitte einen gültigen Wert eintragen!\n");
+        StadionAchtung("Bitte einen gültigen Wert eintragen!\n");
         return false;
     }
     Tribuene& t = tribuenen[size_t(stand)];
@@ -183,7 +183,7 @@ bool CStadionEditor::Ok() {
     if (name.size() < size_t(kStadionTextMin) || ort.size() < size_t(kStadionTextMin)) {
         char text[96];
         std::snprintf(text, sizeof text, "Bitte in dieses Feld mindestens %d Zeichen eingeben.", kStadionTextMin);
-        Achtung(text);
+        StadionAchtung(text);
         return false;
     }
     const Kapazitaet k = PruefeKapazitaet(tribuenen);
@@ -194,12 +194,12 @@ bool CStadionEditor::Ok() {
     CStadion& s = kopie_;
     s.Name(name);
     s.Ort(ort);
-    s.Flutlicht(Flagge(flutlicht, s.Flutlicht()));
-    s.Rasenheizung(Flagge(rasenheizung, s.Rasenheizung()));
-    s.AutoBahn(Flagge(autobahn, s.AutoBahn()));
-    s.CityNaehe(Flagge(citylage, s.CityNaehe()));
-    s.VereinsEigentum(Flagge(eigentum, s.VereinsEigentum()));
-    s.FernsehTurm(Flagge(fernsehturm, s.FernsehTurm()));
+    s.Flutlicht(GespeicherteFlagge(flutlicht, s.Flutlicht()));
+    s.Rasenheizung(GespeicherteFlagge(rasenheizung, s.Rasenheizung()));
+    s.AutoBahn(GespeicherteFlagge(autobahn, s.AutoBahn()));
+    s.CityNaehe(GespeicherteFlagge(citylage, s.CityNaehe()));
+    s.VereinsEigentum(GespeicherteFlagge(eigentum, s.VereinsEigentum()));
+    s.FernsehTurm(GespeicherteFlagge(fernsehturm, s.FernsehTurm()));
     // The one "Laufbahn" box stands for the four entries: shown ticked when any
     // is set; entries that differ stay as stored until the box is changed.
     bool laufbahnVorher = false;
@@ -207,7 +207,7 @@ bool CStadionEditor::Ok() {
     for (int i = 0; i < CStadion::kTribuenen; ++i) {
         const Tribuene& t = tribuenen[size_t(i)];
         s.Zustand(i, t.zustand);
-        s.Dach(i, Flagge(t.dach, s.Dach(i)));
+        s.Dach(i, GespeicherteFlagge(t.dach, s.Dach(i)));
         if (!heizungGesperrt_) s.WaermeStrahler(i, t.heizung ? 1 : 0);
         s.Logen(i, t.Platz(Platzart::Logen));
         s.Sitzplaetze(i, t.Platz(Platzart::Sitz));
@@ -217,13 +217,13 @@ bool CStadionEditor::Ok() {
     s.HeimTribuene(heim);
     s.GaesteTribuene(gast);
     s.Anzeigetafel(tafel);
-    s.LuxusKabinen(Flagge(luxuskabinen, s.LuxusKabinen()));
-    s.SitzKissen(Flagge(sitzkissen, s.SitzKissen()));
-    s.AusfahrSpielfeld(Flagge(ausfahrbar, s.AusfahrSpielfeld()));
-    s.BeheizbareSitze(Flagge(beheizbareSitze, s.BeheizbareSitze()));
-    s.Berge(Flagge(berge, s.Berge()));
-    s.Burg(Flagge(burg, s.Burg()));
-    s.Schloss(Flagge(schloss, s.Schloss()));
+    s.LuxusKabinen(GespeicherteFlagge(luxuskabinen, s.LuxusKabinen()));
+    s.SitzKissen(GespeicherteFlagge(sitzkissen, s.SitzKissen()));
+    s.AusfahrSpielfeld(GespeicherteFlagge(ausfahrbar, s.AusfahrSpielfeld()));
+    s.BeheizbareSitze(GespeicherteFlagge(beheizbareSitze, s.BeheizbareSitze()));
+    s.Berge(GespeicherteFlagge(berge, s.Berge()));
+    s.Burg(GespeicherteFlagge(burg, s.Burg()));
+    s.Schloss(GespeicherteFlagge(schloss, s.Schloss()));
     return true;
 }
 

@@ -32,7 +32,7 @@ bool HatFesteLage(const BmpHeader& kopf, size_t dateiGroesse) {
            dateiGroesse >= CWappenEditor::kPixelOffset + CWappenEditor::kPixel;
 }
 
-void Fehler(const char* text) { App().ui->MessageBox(text, "Fehler!", MsgButtons::Ok, MsgIcon::Warning); }
+void WappenFehler(const char* text) { App().ui->MessageBox(text, "Fehler!", MsgButtons::Ok, MsgIcon::Warning); }
 
 }  // namespace
 
@@ -98,29 +98,29 @@ bool CWappenEditor::CommitIconChanges() {
 bool CWappenEditor::LadeDatei(const std::filesystem::path& quelle) {
     std::string bytes;
     if (!ReadWholeFile(quelle, bytes)) {
-        Fehler("Die Datei kann nicht gelesen werden.");
+        WappenFehler("Die Datei kann nicht gelesen werden.");
         return false;
     }
     BmpHeader kopf;
     switch (ParseBmpHeader(bytes, kopf)) {
         case BmpError::NotBitmap:
-        case BmpError::Truncated: Fehler("Kein Bitmap-File!"); return false;
-        case BmpError::Compressed: Fehler("Der Editor kann keine gepackten Bitmap-Files laden!"); return false;
+        case BmpError::Truncated: WappenFehler("Kein Bitmap-File!"); return false;
+        case BmpError::Compressed: WappenFehler("Der Editor kann keine gepackten Bitmap-Files laden!"); return false;
         case BmpError::UnsupportedDepth:
         case BmpError::BadSize:
         case BmpError::None: break;
     }
     if (kopf.bitCount != 8) {
-        Fehler("Die Grafik liegt nicht im 256 Farben-Format vor!");
+        WappenFehler("Die Grafik liegt nicht im 256 Farben-Format vor!");
         return false;
     }
     if (kopf.width != kSeite || kopf.Rows() != uint32_t(kSeite)) {
-        Fehler("Die Grafik hat eine andere Größe als 32*32 Pixel!");
+        WappenFehler("Die Grafik hat eine andere Größe als 32*32 Pixel!");
         return false;
     }
     BmpImage bild;
     if (ReadBmp(bytes, bild) != BmpError::None || !IstWappenBild(bild)) {
-        Fehler("Kein Bitmap-File!");  // the headers point past the file's bytes
+        WappenFehler("Kein Bitmap-File!");  // the headers point past the file's bytes
         return false;
     }
     // A crest that keeps its pixels where the commit writes them is copied
@@ -135,7 +135,7 @@ bool CWappenEditor::LadeDatei(const std::filesystem::path& quelle) {
     }
     MakeWritable(datei_);
     if (!WriteWholeFile(datei_, ziel)) {
-        Fehler("Die Wappendatei kann nicht geschrieben werden.");
+        WappenFehler("Die Wappendatei kann nicht geschrieben werden.");
         return false;
     }
     Merken();
