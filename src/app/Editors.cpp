@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
 #include "editors/personal/PersonalEditors.h"
+#include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
 
@@ -9,6 +10,7 @@ namespace v3 {
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterPersonalEditors(editors);
+    RegisterVereinEditors(editors);
 }
 
 }  // namespace v3
