@@ -15,11 +15,14 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_BUILD_GUI=ON -DV3_
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
 ctest --test-dir build --output-on-failure -j2
 
+echo "== Build und Tests: ${SECONDS} s"
 echo "== Sanitizer-Build (ASan + UBSan) der Tests"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DV3_SANITIZE=ON -DV3_BUILD_GUI=OFF -DV3_WERROR=ON \
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Alle Tests bestanden nach ${SECONDS} s"
 
 # Fuzzing is opt-in (it needs its own clang build): V3_FUZZ_SECONDS=15 scripts/test.sh
 if [ "${V3_FUZZ_SECONDS:-0}" -gt 0 ]; then

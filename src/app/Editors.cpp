@@ -2,6 +2,7 @@
 #include "check/CheckDialogs.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
+#include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
 
@@ -11,6 +12,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
+    RegisterVereinEditors(editors);
 }
 
 }  // namespace v3

@@ -84,6 +84,8 @@ const LandZeile kLaender[kLaenderSlots] = {
     {"Bonusland 1", "", -1, 0, "wel.bmp"},
 };
 
+}  // namespace
+
 bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -94,8 +96,6 @@ bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
     }
     return true;
 }
-
-}  // namespace
 
 std::string JugendDatei(int n) { return "Jugend" + std::to_string(n) + ".sav"; }
 

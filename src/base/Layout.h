@@ -96,6 +96,9 @@ std::string WappenDatei(const std::string& verzeichnis, int land, int vereinNr);
 // ".." is dropped, so a stored name can never reach outside the installation.
 std::filesystem::path HostPath(const std::string& storedPath);
 std::filesystem::path HostPath(const std::filesystem::path& installDir, const std::string& storedPath);
+// Whether two file names are equal but for the case of A..Z (the matching of
+// stored names against the host's files).
+bool SameIgnoringAsciiCase(const std::string& a, const std::string& b);
 // A stored path mapped by HostPath, or a host path beginning with '/' taken as it is.
 std::filesystem::path HostOrAbsolutePath(const std::string& path);
 

@@ -43,17 +43,6 @@ bool Ergebnis(const std::string& pfad, int fehler) {
     return IstVerzeichnis(HostOrAbsolutePath(pfad));
 }
 
-bool GleichOhneGrossKlein(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 // The file `name` in `ordner`: an existing file whose name differs only in
 // letter case is the same file.
 fs::path ZielIn(const fs::path& ordner, const std::string& name) {
@@ -61,7 +50,7 @@ fs::path ZielIn(const fs::path& ordner, const std::string& name) {
     fs::path genau = ordner / name;
     if (fs::exists(fs::symlink_status(genau, ec))) return genau;
     for (const auto& e : fs::directory_iterator(ordner, ec))
-        if (GleichOhneGrossKlein(e.path().filename().string(), name)) return e.path();
+        if (SameIgnoringAsciiCase(e.path().filename().string(), name)) return e.path();
     return genau;
 }
 

@@ -3,6 +3,7 @@
 // small ones written by the tests; the full installation is in BonusDemoTest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -138,9 +139,9 @@ TEST_F(ReinitTest, CopiesRegularFilesWithNamesOfFiveToTwelveCharactersAndTheCres
 
 TEST_F(ReinitTest, TheBarStaysFullBeyondItsRange) {
     for (int i = 0; i < kReinitFortschritt + 5; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "f%04d.sav", i);
-        Write(std::string("DATA.ORG/") + name, "x");
+        std::string name = std::to_string(i);
+        name = "f" + std::string(4 - std::min<size_t>(4, name.size()), '0') + name + ".sav";
+        Write("DATA.ORG/" + name, "x");
     }
     CEDITORDoc doc;
     doc.OnDateiReinitialisierung();

@@ -50,7 +50,7 @@ bool WriteDemoAssets(const std::filesystem::path& dir, uint32_t seed, DemoAssetF
             return false;
     }
     for (int i = 0; i < kBoardTemplates; ++i) {
-        char name[16];
+        char name[24];  // room for any int, as the compiler cannot bound i
         std::snprintf(name, sizeof name, "bande%02d.bmp", i + 1);
         if (!Put(dir, "BANDEN", name, MakeBoardTemplate(i), out, error)) return false;
     }

@@ -49,6 +49,9 @@ int main(int argc, char* argv[]) {
         {"JPEGS/477.jpg", v3gfx::ProgressBackground(), "JPG"},
         {"BITMAP/519.bmp", v3gfx::AboutPicture().convertToFormat(QImage::Format_RGB888), "BMP"},
         {"BITMAP/818.bmp", v3gfx::MarkerPicture().convertToFormat(QImage::Format_RGB888), "BMP"},
+        {"BITMAP/830.bmp", v3gfx::KitShirt().convertToFormat(QImage::Format_RGB888), "BMP"},
+        {"BITMAP/831.bmp", v3gfx::KitShorts().convertToFormat(QImage::Format_RGB888), "BMP"},
+        {"BITMAP/832.bmp", v3gfx::KitSock().convertToFormat(QImage::Format_RGB888), "BMP"},
     };
     for (int i = 0; i < 10; ++i)
         entries.push_back({QString("BITMAP/%1.bmp").arg(kFrameIds[i]),

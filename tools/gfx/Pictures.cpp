@@ -650,4 +650,103 @@ QImage MarkerPicture() {
     return img;
 }
 
+namespace {
+
+// Paints the regions of a kit template without smoothing (every pixel keeps
+// its key), then shades the areas: brighter towards a light from the upper
+// left, darker at the outer edges, and an outline around each area.
+struct KitTemplate {
+    QImage img;
+    explicit KitTemplate(int w, int h) : img(w, h, QImage::Format_RGB32) { img.fill(QColor(255, 0, 255)); }
+    void Fill(const QPainterPath& path, int key) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, key));
+        p.drawPath(path);
+    }
+    QImage Shaded(double wrinkles) {
+        const int w = img.width(), h = img.height();
+        QImage out = img.copy();
+        auto key = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= w || y >= h) return -1;
+            QRgb c = img.pixel(x, y);
+            return qRed(c) == 255 && qGreen(c) == 0 ? -1 : qBlue(c);
+        };
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int k = key(x, y);
+                if (k < 0) continue;
+                if (key(x - 1, y) != k || key(x + 1, y) != k || key(x, y - 1) != k || key(x, y + 1) != k) {
+                    out.setPixel(x, y, qRgb(60, 60, 0));
+                    continue;
+                }
+                const double nx = double(x) / w, ny = double(y) / h;
+                double shade = 0.93 - 0.16 * nx - 0.08 * ny + wrinkles * 0.05 * std::sin(nx * 19 + ny * 7);
+                shade = std::clamp(shade, 0.55, 1.0);
+                const int v = int(std::lround(shade * 255));
+                out.setPixel(x, y, qRgb(v, v, k));
+            }
+        return out;
+    }
+};
+
+}  // namespace
+
+QImage KitShirt() {
+    KitTemplate t(96, 84);
+    QPainterPath sleeves;
+    sleeves.moveTo(24, 6);
+    sleeves.lineTo(2, 22);
+    sleeves.lineTo(12, 40);
+    sleeves.lineTo(26, 32);
+    sleeves.closeSubpath();
+    sleeves.moveTo(72, 6);
+    sleeves.lineTo(94, 22);
+    sleeves.lineTo(84, 40);
+    sleeves.lineTo(70, 32);
+    sleeves.closeSubpath();
+    t.Fill(sleeves, 128);
+    QPainterPath body;
+    body.moveTo(24, 4);
+    body.lineTo(38, 2);
+    body.quadTo(48, 12, 58, 2);
+    body.lineTo(72, 4);
+    body.lineTo(72, 82);
+    body.lineTo(24, 82);
+    body.closeSubpath();
+    t.Fill(body, 255);
+    return t.Shaded(1.0);
+}
+
+QImage KitShorts() {
+    KitTemplate t(72, 40);
+    QPainterPath shorts;
+    shorts.moveTo(4, 2);
+    shorts.lineTo(68, 2);
+    shorts.lineTo(71, 38);
+    shorts.lineTo(40, 38);
+    shorts.lineTo(36, 20);
+    shorts.lineTo(32, 38);
+    shorts.lineTo(1, 38);
+    shorts.closeSubpath();
+    t.Fill(shorts, 255);
+    return t.Shaded(0.5);
+}
+
+QImage KitSock() {
+    KitTemplate t(20, 44);
+    QPainterPath sock;
+    sock.moveTo(3, 1);
+    sock.lineTo(15, 1);
+    sock.lineTo(15, 34);
+    sock.lineTo(19, 38);
+    sock.lineTo(19, 43);
+    sock.lineTo(1, 43);
+    sock.lineTo(3, 34);
+    sock.closeSubpath();
+    t.Fill(sock, 255);
+    return t.Shaded(0.0);
+}
+
 }  // namespace v3gfx

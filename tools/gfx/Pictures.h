@@ -20,4 +20,12 @@ QImage AboutPicture();
 // The marker of the nations without a country of their own (16 x 14).
 QImage MarkerPicture();
 
+// Templates of the kit preview: shirt (96 x 84), shorts (72 x 40), one sock
+// (20 x 44). Each pixel is keyed: magenta (255, 0, 255) is background, blue 255
+// the main area, blue 128 the sleeves, blue 0 the outline; red and green hold
+// the brightness (0..255) by which the kit colour is shaded there.
+QImage KitShirt();
+QImage KitShorts();
+QImage KitSock();
+
 }  // namespace v3gfx
