@@ -364,8 +364,10 @@ void RegisterPersonalEditors(CEditorRegistry& editors) {
         {"OnBesonderesSponsoren", RunSponsoren},
         {"OnInternationalSchiedsrichter", RunSchiedsrichterInternational},
     };
-    for (const auto& [handler, run] : eintraege)
-        editors.Register(handler, [&editors, run](const CommandArgs&) { return run(editors.Parent()); });
+    for (const auto& eintrag : eintraege) {
+        auto* run = eintrag.second;
+        editors.Register(eintrag.first, [&editors, run](const CommandArgs&) { return run(editors.Parent()); });
+    }
 }
 
 }  // namespace v3
