@@ -1,6 +1,7 @@
 #include "check/CheckSignals.h"
 
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -25,7 +26,7 @@ void CheckSignals::Status(const std::string& text) {
 }
 
 void CheckSignals::AddLine(const std::string& line) {
-    pending_.append(QString::fromStdString(Cp1252ToUtf8(line)));
+    pending_.append(Qt8(line));
     if (pending_.size() >= kBatch) Flush();
 }
 

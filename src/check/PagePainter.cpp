@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -31,7 +32,7 @@ void PaintPage(QPainter& painter, const PrintPage& page, const PrintFonts& fonts
         const QFont& font = fonts.Font(item.font);
         painter.setFont(font);
         const QFontMetricsF metrics(font, painter.device());
-        const QString text = QString::fromStdString(Cp1252ToUtf8(item.text));
+        const QString text = Qt8(item.text);
         double x = item.x * dotsPerUnit;
         if (item.align == PrintAlign::Centre) x -= metrics.horizontalAdvance(text) / 2;
         painter.drawText(QPointF(x, item.y * dotsPerUnit + metrics.ascent()), text);

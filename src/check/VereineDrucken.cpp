@@ -15,6 +15,7 @@
 #include "platform/Text1252.h"
 #include "records/Land.h"
 #include "records/Verein.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 namespace {
@@ -36,7 +37,7 @@ CVereineDrucken::CVereineDrucken(QWidget* parent, QPrinter* printer)
         for (const auto& v : *vereine)
             if (v) {
                 vereine_.push_back(v.get());
-                liste_->addItem(QString::fromStdString(Cp1252ToUtf8(v->Name())));
+                liste_->addItem(Qt8(v->Name()));
             }
     drucken_ = new QPushButton("Drucken", this);
     drucken_->setObjectName(kOkButton);

@@ -1,8 +1,10 @@
 #include "ui/DialogBM.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 
 #include "ui/PictureLoader.h"
@@ -59,6 +61,22 @@ void CDialogBM::showEvent(QShowEvent* event) {
 
 void CDialogBM::paintEvent(QPaintEvent* event) {
     PaintBackground(*this, background_.get(), event->rect());
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dlg, QPushButton** ok, QPushButton** abbrechen, const QString& okText) {
+    auto* okKnopf = new QPushButton(okText, dlg);
+    okKnopf->setObjectName(kOkButton);
+    okKnopf->setDefault(true);
+    auto* abbrechenKnopf = new QPushButton("Abbrechen", dlg);
+    abbrechenKnopf->setObjectName(kCancelButton);
+    QObject::connect(abbrechenKnopf, &QPushButton::clicked, dlg, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(okKnopf);
+    row->addWidget(abbrechenKnopf);
+    *ok = okKnopf;
+    if (abbrechen) *abbrechen = abbrechenKnopf;
+    return row;
 }
 
 }  // namespace v3

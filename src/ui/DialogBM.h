@@ -9,6 +9,9 @@
 
 #include "shell/PictureCache.h"
 
+class QHBoxLayout;
+class QPushButton;
+
 namespace v3 {
 
 // Object names of a dialog's OK and cancel buttons (whatever their captions:
@@ -53,6 +56,13 @@ private:
 // Paints a picture from its top-left corner over a widget's whole area, without
 // stretching; used by the dialogs, the property pages and the sheets.
 void PaintBackground(QWidget& widget, const CPicture* picture, const QRect& area);
+// The OK / cancel row at the foot of a dialog: a stretch, OK (named
+// kOkButton, the default button, captioned okText) and "Abbrechen" (named
+// kCancelButton, it rejects the dialog). What OK does is the caller's to
+// connect; abbrechen may be null when the caller needs no handle on it.
+QHBoxLayout* OkCancelRow(QDialog* dlg, QPushButton** ok, QPushButton** abbrechen = nullptr,
+                         const QString& okText = "OK");
+
 // Applies the text colour to the palette roles of texts over the picture.
 void ApplyTextColor(QWidget& widget, const QColor& colour);
 

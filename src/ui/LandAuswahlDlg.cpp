@@ -13,6 +13,7 @@
 #include "ui/PictureLoader.h"
 #include "ui/TabStopDelegate.h"
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -36,7 +37,7 @@ CLandAuswahlDlg::CLandAuswahlDlg(int auswahlModus, const std::vector<const CVere
     QPixmap blank(PixmapOf(marker_.get()).size().isEmpty() ? QSize(16, 12) : PixmapOf(marker_.get()).size());
     blank.fill(Qt::transparent);
     for (const auto& line : model_.lines) {
-        auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(line.text)), list_);
+        auto* item = new QListWidgetItem(Qt8(line.text), list_);
         if (mode_ == 11) item->setIcon(line.marker ? markerIcon : QIcon(blank));
     }
     if (mode_ == 11) list_->setIconSize(blank.size());

@@ -7,7 +7,7 @@
 
 namespace v3 {
 
-QString Qt8(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString Qt8(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
 std::optional<std::string> Text1252(const QString& text) {
     auto r = Utf8ToCp1252(text.toStdString());

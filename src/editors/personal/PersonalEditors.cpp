@@ -249,6 +249,28 @@ bool RunManagerPool(QWidget* parent) { return RunPool<CManager>(parent, &CLand::
 std::optional<int> WaehleTrainer(QWidget* parent, const Kopien<CTrainerUndCo>& freie) { return Waehle(parent, freie); }
 std::optional<int> WaehleManager(QWidget* parent, const Kopien<CManager>& freie) { return Waehle(parent, freie); }
 
+namespace {
+
+// Shows the list editor over `liste` (its Anzahl and Zeile): `aendern` changes
+// line i in a dialog over the list, `uebernehmen` hands the copies back on OK.
+template <class L>
+bool ZeigeListe(QWidget* parent, CPersonenListeDlg::Aufbau a, L& liste,
+                const std::function<bool(CPersonenListeDlg*, int)>& aendern, const std::function<void()>& uebernehmen) {
+    a.anzahl = [&liste] { return liste.Anzahl(); };
+    a.zeile = [&liste](int i) { return liste.Zeile(i); };
+    CPersonenListeDlg* dlgZeiger = nullptr;
+    a.aendern = [&](int i) { return aendern(dlgZeiger, i); };
+    a.ok = [&](int) {
+        uebernehmen();
+        return true;
+    };
+    CPersonenListeDlg dlg(parent, std::move(a));
+    dlgZeiger = &dlg;
+    return dlg.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
 bool RunSchiedsrichter(QWidget* parent) {
     CLand* land = AktuellesLandObjekt();
     if (!land) return false;
@@ -257,17 +279,9 @@ bool RunSchiedsrichter(QWidget* parent) {
     a.titel = TitelMitLand("Schiedsrichter");
     a.spalten = {"Name", "Komp.", "H\xC3\xA4rte", "Verein"};
     a.breiten = {180, 50, 50};
-    a.anzahl = [&] { return liste.Anzahl(); };
-    a.zeile = [&](int i) { return liste.Zeile(i); };
-    CPersonenListeDlg* dlgZeiger = nullptr;
-    a.aendern = [&](int i) { return SchiriAendern<CNSchiri>(dlgZeiger, liste, i); };
-    a.ok = [&](int) {
-        liste.Uebernehmen(*land);
-        return true;
-    };
-    CPersonenListeDlg dlg(parent, std::move(a));
-    dlgZeiger = &dlg;
-    return dlg.exec() == QDialog::Accepted;
+    return ZeigeListe(parent, std::move(a), liste,
+                      [&](CPersonenListeDlg* dlg, int i) { return SchiriAendern<CNSchiri>(dlg, liste, i); },
+                      [&] { liste.Uebernehmen(*land); });
 }
 
 bool RunSchiedsrichterInternational(QWidget* parent) {
@@ -277,17 +291,9 @@ bool RunSchiedsrichterInternational(QWidget* parent) {
     a.titel = "Europ\xC3\xA4ische Schiedsrichter";
     a.spalten = {"Name", "Komp.", "H\xC3\xA4rte", "Land"};
     a.breiten = {180, 50, 50};
-    a.anzahl = [&] { return liste.Anzahl(); };
-    a.zeile = [&](int i) { return liste.Zeile(i); };
-    CPersonenListeDlg* dlgZeiger = nullptr;
-    a.aendern = [&](int i) { return SchiriAendern<CISchiri>(dlgZeiger, liste, i); };
-    a.ok = [&](int) {
-        liste.Uebernehmen(original);
-        return true;
-    };
-    CPersonenListeDlg dlg(parent, std::move(a));
-    dlgZeiger = &dlg;
-    return dlg.exec() == QDialog::Accepted;
+    return ZeigeListe(parent, std::move(a), liste,
+                      [&](CPersonenListeDlg* dlg, int i) { return SchiriAendern<CISchiri>(dlg, liste, i); },
+                      [&] { liste.Uebernehmen(original); });
 }
 
 bool RunProminente(QWidget* parent) {
@@ -298,17 +304,9 @@ bool RunProminente(QWidget* parent) {
     a.titel = TitelMitLand("Prominente");
     a.spalten = {"Name", "Lieblingsverein"};
     a.breiten = {200};
-    a.anzahl = [&] { return liste.Anzahl(); };
-    a.zeile = [&](int i) { return liste.Zeile(i); };
-    CPersonenListeDlg* dlgZeiger = nullptr;
-    a.aendern = [&](int i) { return PromiAendern(dlgZeiger, liste, *land, i); };
-    a.ok = [&](int) {
-        liste.Uebernehmen(*land);
-        return true;
-    };
-    CPersonenListeDlg dlg(parent, std::move(a));
-    dlgZeiger = &dlg;
-    return dlg.exec() == QDialog::Accepted;
+    return ZeigeListe(parent, std::move(a), liste,
+                      [&](CPersonenListeDlg* dlg, int i) { return PromiAendern(dlg, liste, *land, i); },
+                      [&] { liste.Uebernehmen(*land); });
 }
 
 bool RunVerband(QWidget* parent) {

@@ -43,17 +43,8 @@ QLineEdit* NamensFeld(QWidget* parent, const std::string& cp1252, int maxLen, co
 }
 
 QHBoxLayout* KnopfLeiste(QDialog* dlg, QPushButton** ok, QPushButton** abbrechen, const QString& okText) {
-    *ok = new QPushButton(okText, dlg);
-    (*ok)->setObjectName(kOkButton);
-    (*ok)->setDefault(true);
-    *abbrechen = new QPushButton("Abbrechen", dlg);
-    (*abbrechen)->setObjectName(kCancelButton);
+    QHBoxLayout* row = OkCancelRow(dlg, ok, abbrechen, okText);
     (*abbrechen)->setAutoDefault(false);
-    QObject::connect(*abbrechen, &QPushButton::clicked, dlg, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(*ok);
-    row->addWidget(*abbrechen);
     return row;
 }
 

@@ -22,27 +22,18 @@
 #include "records/SpielerTexte.h"
 #include "records/Verein.h"
 #include "ui/TabStopDelegate.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 namespace {
 
-QString RecordText(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
 // OK and Abbrechen (or only one of them) at the bottom right of `layout`.
 void AddOkCancel(QDialog* dlg, QBoxLayout* layout, const char* okText = "OK", bool cancel = true) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    auto* ok = new QPushButton(QString::fromUtf8(okText), dlg);
-    ok->setObjectName(kOkButton);
-    ok->setDefault(true);
-    row->addWidget(ok);
+    QPushButton* ok = nullptr;
+    QPushButton* abbrechen = nullptr;
+    QHBoxLayout* row = OkCancelRow(dlg, &ok, &abbrechen, QString::fromUtf8(okText));
     QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
-    if (cancel) {
-        auto* c = new QPushButton("Abbrechen", dlg);
-        c->setObjectName(kCancelButton);
-        row->addWidget(c);
-        QObject::connect(c, &QPushButton::clicked, dlg, &QDialog::reject);
-    }
+    if (!cancel) delete abbrechen;
     layout->addLayout(row);
 }
 
@@ -64,7 +55,7 @@ CExSpielerAuswahlDlg::CExSpielerAuswahlDlg(const std::vector<const CExSpieler*>&
     setWindowTitle("Ehemalige Spieler");
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    for (const CExSpieler* p : players) list_->addItem(RecordText(p->Nachname() + ", " + p->Vorname()));
+    for (const CExSpieler* p : players) list_->addItem(Qt8(p->Nachname() + ", " + p->Vorname()));
     if (list_->count() > 0) list_->setCurrentRow(0);
     layout->addWidget(list_);
     AddOkCancel(this, layout);
@@ -96,7 +87,7 @@ CSpielerWechselDlg::CSpielerWechselDlg(const std::string& ownClub, const SquadSi
     const int nation = App().NationNummer[size_t(std::clamp(App().AktuellesLand, 0, kLaenderSlots - 1))];
     int preselect = 0;
     for (size_t i = 0; i < countryIndex_.size(); ++i) {
-        countries_->addItem(RecordText(TransferCountryLine(countryIndex_[i])));
+        countries_->addItem(Qt8(TransferCountryLine(countryIndex_[i])));
         if (App().NationNummer[size_t(countryIndex_[i])] == nation) preselect = int(i);
     }
     connect(countries_, &QListWidget::currentRowChanged, this, [this] { FillClubs(); });
@@ -110,7 +101,7 @@ void CSpielerWechselDlg::FillClubs() {
     const int row = countries_->currentRow();
     if (row < 0) return;
     for (const CVerein* v : TransferClubs(countryIndex_[size_t(row)], ownClub_, sizes_)) {
-        auto* item = new QListWidgetItem(RecordText(v->Name()), clubs_);
+        auto* item = new QListWidgetItem(Qt8(v->Name()), clubs_);
         item->setData(Qt::UserRole, v->VereinsNummer());
     }
     if (clubs_->count() > 0) clubs_->setCurrentRow(0);
@@ -141,7 +132,7 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
     layout->addLayout(lists);
     AddOkCancel(this, layout);
     countryIndex_ = TransferCountries();
-    for (int l : countryIndex_) countries_->addItem(RecordText(TransferCountryLine(l)));
+    for (int l : countryIndex_) countries_->addItem(Qt8(TransferCountryLine(l)));
     connect(countries_, &QListWidget::currentRowChanged, this, [this](int row) {
         clubs_->clear();
         clubList_.clear();
@@ -149,7 +140,7 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
         for (const auto& v : Daten().AlleLaender[size_t(countryIndex_[size_t(row)])]->VereinsListe()) {
             if (v->Name() == ownClub_) continue;
             clubList_.push_back(v.get());
-            clubs_->addItem(RecordText(v->Name()));
+            clubs_->addItem(Qt8(v->Name()));
         }
         if (clubs_->count() > 0) clubs_->setCurrentRow(0);
     });
@@ -157,7 +148,7 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
         players_->clear();
         if (const CVerein* v = Club())
             for (const auto& p : v->SpielerListe())
-                players_->addItem(RecordText(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
+                players_->addItem(Qt8(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
                                     p->Vorname() + "\t" + std::to_string(p->Staerke())));
         if (players_->count() > 0) players_->setCurrentRow(0);
     });
@@ -206,7 +197,7 @@ CEhemaligeSpielerDlg::CEhemaligeSpielerDlg(QWidget* parent) : CDialogBM(0, paren
         if (current_ >= 0 && size_t(current_) < rules_.Count())
             if (auto* item = list_->item(current_)) {
                 auto& d1 = seiten_->Daten1()->Rules();
-                item->setText(RecordText(d1.Nachname() + ", " + d1.Vorname()));
+                item->setText(Qt8(d1.Nachname() + ", " + d1.Vorname()));
             }
     });
     Refill(0);
@@ -218,7 +209,7 @@ CEhemaligeSpielerDlg::~CEhemaligeSpielerDlg() = default;
 void CEhemaligeSpielerDlg::Refill(int select) {
     QSignalBlocker b(list_);
     list_->clear();
-    for (const auto& line : rules_.Lines()) list_->addItem(RecordText(line));
+    for (const auto& line : rules_.Lines()) list_->addItem(Qt8(line));
     current_ = -1;
     seiten_->SetPlayer(nullptr);
     if (rules_.Count() == 0) return;
@@ -237,7 +228,7 @@ void CEhemaligeSpielerDlg::OnSelect(int row) {
         return;
     }
     if (current_ >= 0 && size_t(current_) < rules_.Count())
-        if (auto* item = list_->item(current_)) item->setText(RecordText(rules_.Lines()[size_t(current_)]));
+        if (auto* item = list_->item(current_)) item->setText(Qt8(rules_.Lines()[size_t(current_)]));
     current_ = row;
     seiten_->SetPlayer(row >= 0 && size_t(row) < rules_.Count() ? &rules_.Player(size_t(row)) : nullptr);
 }
@@ -331,12 +322,12 @@ void CSpielerUebersichtDlg::Refill() {
     const int keepSquad = squad_->currentRow();
     squad_->clear();
     const auto& list = mode_ == 1 ? rules_->Squad() : overview_;
-    for (const auto& e : list) squad_->addItem(RecordText(OverviewLine(e, mode_ == 1, column_)));
+    for (const auto& e : list) squad_->addItem(Qt8(OverviewLine(e, mode_ == 1, column_)));
     if (squad_->count() > 0) squad_->setCurrentRow(std::clamp(keepSquad, 0, squad_->count() - 1));
     if (candidates_) {
         const int keep = candidates_->currentRow();
         candidates_->clear();
-        for (const auto& e : rules_->Candidates()) candidates_->addItem(RecordText(OverviewLine(e, true)));
+        for (const auto& e : rules_->Candidates()) candidates_->addItem(Qt8(OverviewLine(e, true)));
         if (keep >= 0 && candidates_->count() > 0) candidates_->setCurrentRow(std::min(keep, candidates_->count() - 1));
     }
     if (count_)
@@ -370,10 +361,10 @@ CJugendspielerNameDlg::CJugendspielerNameDlg(YouthRules& rules, size_t index, QW
     nachname_ = new QLineEdit(this);
     verein_ = new QComboBox(this);
     const auto& p = rules.Player(index);
-    vorname_->setText(RecordText(p.Vorname()));
-    nachname_->setText(RecordText(p.Nachname()));
+    vorname_->setText(Qt8(p.Vorname()));
+    nachname_->setText(Qt8(p.Nachname()));
     verein_->addItem("Keiner", 0);
-    for (size_t i = 0; i < rules.ClubNames().size(); ++i) verein_->addItem(RecordText(rules.ClubNames()[i]), int(i) + 1);
+    for (size_t i = 0; i < rules.ClubNames().size(); ++i) verein_->addItem(Qt8(rules.ClubNames()[i]), int(i) + 1);
     shownClub_ = std::max(0, p.VereinNr());
     verein_->setCurrentIndex(std::max(0, verein_->findData(shownClub_)));
     verein_->setEnabled(rules.ClubsAllowed());
@@ -426,7 +417,7 @@ CJugendspielerAuswahlDlg::CJugendspielerAuswahlDlg(YouthRules rules, const QStri
 
 void CJugendspielerAuswahlDlg::Refill(int select) {
     list_->clear();
-    for (size_t i = 0; i < rules_.Count(); ++i) list_->addItem(RecordText(rules_.Line(i)));
+    for (size_t i = 0; i < rules_.Count(); ++i) list_->addItem(Qt8(rules_.Line(i)));
     if (list_->count() > 0) list_->setCurrentRow(std::clamp(select, 0, list_->count() - 1));
 }
 

@@ -7,6 +7,7 @@
 #include "records/Nation.h"
 #include "shell/CountryChooser.h"
 #include "ui/EditorRegistry.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -16,7 +17,7 @@ void RegisterSpielerEditors(CEditorRegistry& editors) {
         const int nation = land >= 0 && land < kLaenderSlots ? App().NationNummer[size_t(land)] : -1;
         const auto& nationen = Daten().NationenListe;
         const QString name = nation >= 0 && size_t(nation) < nationen.size()
-                                 ? QString::fromStdString(Cp1252ToUtf8(nationen[size_t(nation)]->Name()))
+                                 ? Qt8(nationen[size_t(nation)]->Name())
                                  : QString();
         CJugendspielerAuswahlDlg dlg(YouthRules::ForCountry(land), name, editors.Parent());
         return dlg.exec() == QDialog::Accepted;

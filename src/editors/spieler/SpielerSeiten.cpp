@@ -28,8 +28,6 @@
 namespace v3 {
 namespace {
 
-QString FromCp(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
 std::vector<std::string> DocumentNationNames() {
     std::vector<std::string> names;
     for (const auto& n : Daten().NationenListe) names.push_back(n->Name());
@@ -63,7 +61,7 @@ QGroupBox* MakeRadioGroup(QWidget* parent, const QString& title, const std::arra
     grid->setContentsMargins(6, 2, 6, 2);
     group = new QButtonGroup(box);
     for (size_t i = 0; i < N; ++i) {
-        auto* b = new QRadioButton(FromCp(texts[i]), box);
+        auto* b = new QRadioButton(Qt8(texts[i]), box);
         group->addButton(b, int(i) + first);
         grid->addWidget(b, int(i) / columns, int(i) % columns);
     }
@@ -76,7 +74,7 @@ void CheckId(QButtonGroup* g, int id) {
 
 }  // namespace
 
-QString FromRecord(const std::string& cp1252) { return FromCp(cp1252); }
+QString FromRecord(const std::string& cp1252) { return Qt8(cp1252); }
 
 bool TypedText(const QLineEdit* edit, std::string& out) {
     auto text = Text1252(edit);
@@ -132,11 +130,11 @@ CSpielerPersoenlicheDaten1Page::CSpielerPersoenlicheDaten1Page(QWidget* parent)
     label("St\xC3\xA4rke", staerke_);
     ++row;
     talent_ = new QComboBox(this);
-    for (auto t : kTalentTexts) talent_->addItem(FromCp(t));
+    for (auto t : kTalentTexts) talent_->addItem(Qt8(t));
     label("Talent", talent_);
     ++row;
     fuss_ = new QComboBox(this);
-    for (auto t : kFootTexts) fuss_->addItem(FromCp(t));
+    for (auto t : kFootTexts) fuss_->addItem(Qt8(t));
     label("Starker Fu\xC3\x9F", fuss_);
     ++row;
     nummer_ = new CShirtNumberSpin(this, [this](int d) {
@@ -210,9 +208,9 @@ void CSpielerPersoenlicheDaten1Page::Fill(CSpieler& player) {
         vorname_->setMaxLength(std::max<int>(int(PlayerData1Rules::kMaxVorname), int(player.Vorname().size())));
         kuenstler_->setMaxLength(
             std::max<int>(int(PlayerData1Rules::kMaxKuenstlername), int(player.Kuenstlername().size())));
-        nachname_->setText(FromCp(rules_.Nachname()));
-        vorname_->setText(FromCp(rules_.Vorname()));
-        kuenstler_->setText(FromCp(rules_.Kuenstlername()));
+        nachname_->setText(Qt8(rules_.Nachname()));
+        vorname_->setText(Qt8(rules_.Vorname()));
+        kuenstler_->setText(Qt8(rules_.Kuenstlername()));
     }
     const bool nummern = rules_.GetContext().shirtNumbers;
     nummer_->setVisible(nummern);
@@ -263,10 +261,10 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
     auto* grid = new QGridLayout(this);
     nation_ = new QComboBox(this);
     nation2_ = new QComboBox(this);
-    inlaender_ = new QCheckBox(FromCp(kDomesticPlayerText), this);
-    national_ = new QCheckBox(FromCp(kNationalPlayerText), this);
-    zurueck_ = new QCheckBox(FromCp(kRetiredFromNationalTeamText), this);
-    kapitaen_ = new QCheckBox(FromCp(kRetiredAsCaptainText), this);
+    inlaender_ = new QCheckBox(Qt8(kDomesticPlayerText), this);
+    national_ = new QCheckBox(Qt8(kNationalPlayerText), this);
+    zurueck_ = new QCheckBox(Qt8(kRetiredFromNationalTeamText), this);
+    kapitaen_ = new QCheckBox(Qt8(kRetiredAsCaptainText), this);
     grid->addWidget(new QLabel("Nationalit\xC3\xA4t", this), 0, 0);
     grid->addWidget(nation_, 0, 1);
     grid->addWidget(inlaender_, 0, 2, 1, 2);
@@ -284,7 +282,7 @@ CSpielerPersoenlicheDaten2Page::CSpielerPersoenlicheDaten2Page(QWidget* parent)
     bartLayout->setSpacing(0);
     bartLayout->setContentsMargins(6, 2, 6, 2);
     for (size_t i = 0; i < 4; ++i) {
-        bart_[i] = new QCheckBox(FromCp(kBeardTexts[i]), bartBox);
+        bart_[i] = new QCheckBox(Qt8(kBeardTexts[i]), bartBox);
         bartLayout->addWidget(bart_[i]);
         connect(bart_[i], &QCheckBox::toggled, this, [this, i](bool on) { rules_.SetBart(int(i), on); });
     }
@@ -321,10 +319,10 @@ void CSpielerPersoenlicheDaten2Page::Fill(CSpieler& player) {
     QSignalBlocker b1(nation_), b2(nation2_);
     nation_->clear();
     nation2_->clear();
-    for (size_t i = 0; i < names.size(); ++i) nation_->addItem(FromCp(names[i]), int(i));
+    for (size_t i = 0; i < names.size(); ++i) nation_->addItem(Qt8(names[i]), int(i));
     nation2_->addItem("Keine", 0);
     for (int n : rules_.Nation2Offers())
-        if (n != 0) nation2_->addItem(FromCp(names[size_t(n)]), n);
+        if (n != 0) nation2_->addItem(Qt8(names[size_t(n)]), n);
     ShowRepaired(rules_.Repaired());
     Show();
 }
@@ -359,14 +357,14 @@ CSpielerPositionenPage::CSpielerPositionenPage(QWidget* parent) : CSpielerPage("
     auto* hauptLayout = new QVBoxLayout(hauptBox);
     haupt_ = new QButtonGroup(hauptBox);
     for (int p = 1; p <= kPositionCount; ++p) {
-        auto* b = new QRadioButton(FromCp(PositionText(p)), hauptBox);
+        auto* b = new QRadioButton(Qt8(PositionText(p)), hauptBox);
         haupt_->addButton(b, p);
         hauptLayout->addWidget(b);
     }
     nebenBox_ = new QGroupBox("Nebenposition", this);
     auto* nebenLayout = new QVBoxLayout(nebenBox_);
     for (int p = 2; p <= kPositionCount; ++p) {
-        neben_[size_t(p)] = new QCheckBox(FromCp(PositionText(p)), nebenBox_);
+        neben_[size_t(p)] = new QCheckBox(Qt8(PositionText(p)), nebenBox_);
         nebenLayout->addWidget(neben_[size_t(p)]);
         connect(neben_[size_t(p)], &QCheckBox::clicked, this, [this, p] {
             rules_.ToggleNebenposition(p);
@@ -425,10 +423,10 @@ CSpielerFaehigkeitenPage::CSpielerFaehigkeitenPage(QWidget* parent) : CSpielerPa
         grid->addWidget(new QLabel("\xC2\xAF", box), 0, 2);
         const int count = keeper ? kKeeperAbilityCount : kAbilityCount;
         for (int n = 1; n <= count; ++n) {
-            grid->addWidget(new QLabel(FromCp(AbilityText(n, keeper)), box), n, 0);
+            grid->addWidget(new QLabel(Qt8(AbilityText(n, keeper)), box), n, 0);
             for (int k = 0; k < 2; ++k) {
                 auto* b = new QCheckBox(box);
-                b->setAccessibleName(FromCp(AbilityText(n, keeper)) + (k == 0 ? " +" : " \xC2\xAF"));
+                b->setAccessibleName(Qt8(AbilityText(n, keeper)) + (k == 0 ? " +" : " \xC2\xAF"));
                 boxes_[size_t(column)][size_t(n)][size_t(k)] = b;
                 grid->addWidget(b, n, k + 1);
                 connect(b, &QCheckBox::clicked, this, [this, n, k] {
@@ -476,11 +474,11 @@ bool CSpielerFaehigkeitenPage::WriteBack(CSpieler& player) { return rules_.Write
 CSpielerEigenschaften1Page::CSpielerEigenschaften1Page(QWidget* parent) : CSpielerPage("Eig. 1", parent) {
     auto* layout = new QHBoxLayout(this);
     for (int g = 0; g < 2; ++g) {
-        auto* box = new QGroupBox(FromCp(g == 0 ? kPropertiesHeading : kTraitsHeading), this);
+        auto* box = new QGroupBox(Qt8(g == 0 ? kPropertiesHeading : kTraitsHeading), this);
         auto* v = new QVBoxLayout(box);
         v->setSpacing(0);
         for (int n = 1; n <= 16; ++n) {
-            auto* b = new QCheckBox(FromCp(g == 0 ? kPropertyLabels[size_t(n - 1)] : kTraitLabels[size_t(n - 1)]), box);
+            auto* b = new QCheckBox(Qt8(g == 0 ? kPropertyLabels[size_t(n - 1)] : kTraitLabels[size_t(n - 1)]), box);
             boxes_[size_t(g)][size_t(n)] = b;
             v->addWidget(b);
             connect(b, &QCheckBox::clicked, this, [this, g, n] {
@@ -574,7 +572,7 @@ CStaffPage::CStaffPage(bool trainer, QWidget* parent)
     grid->addWidget(kompetenz_, 4, 1);
     if (trainer) {
         ruf_ = new QComboBox(box);
-        for (auto t : kTrainerRufTexte) ruf_->addItem(FromCp(t));
+        for (auto t : kTrainerRufTexte) ruf_->addItem(Qt8(t));
         grid->addWidget(new QLabel("Ruf", box), 5, 0);
         grid->addWidget(ruf_, 5, 1);
         connect(ruf_, &QComboBox::currentIndexChanged, this, [this](int i) { rules_.SetRuf(i); });
@@ -600,8 +598,8 @@ void CStaffPage::Fill(const CManager& m) {
 
 void CStaffPage::Show() {
     QSignalBlocker b1(nachname_), b2(vorname_), b3(tag_), b4(monat_), b5(jahr_), b6(kompetenz_);
-    nachname_->setText(FromCp(rules_.Nachname()));
-    vorname_->setText(FromCp(rules_.Vorname()));
+    nachname_->setText(Qt8(rules_.Nachname()));
+    vorname_->setText(Qt8(rules_.Vorname()));
     const YearRange years = rules_.Years();
     jahr_->setRange(years.low, years.high);
     tag_->setValue(rules_.Day());

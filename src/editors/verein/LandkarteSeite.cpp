@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -47,7 +48,7 @@ void CKartenBild::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(220, 30, 30));
     const QPointF ort(karte_.X(), karte_.Y());
     p.drawEllipse(ort, 4, 3);
-    const QString name = QString::fromStdString(Cp1252ToUtf8(karte_.VereinsName()));
+    const QString name = Qt8(karte_.VereinsName());
     p.setPen(Qt::black);
     p.drawText(ort + QPointF(7, 4), name);
 }

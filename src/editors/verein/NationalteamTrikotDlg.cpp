@@ -8,6 +8,7 @@
 
 #include "editors/verein/Trikotseiten.h"
 #include "platform/Text1252.h"
+#include "ui/WidgetText.h"
 
 namespace v3 {
 
@@ -19,7 +20,7 @@ CNationalteamTrikotDlg::CNationalteamTrikotDlg(QWidget* parent) : CDialogBM(830,
     auto* oben = new QHBoxLayout;
     liste_ = new QListWidget(this);
     liste_->setObjectName("Nationen");
-    for (size_t i = 0; i < werte_.Anzahl(); ++i) liste_->addItem(QString::fromStdString(Cp1252ToUtf8(werte_.Name(i))));
+    for (size_t i = 0; i < werte_.Anzahl(); ++i) liste_->addItem(Qt8(werte_.Name(i)));
     oben->addWidget(liste_, 1);
     // The selected nation's two sets as the game shows them.
     auto* saetze = new QHBoxLayout;

@@ -240,18 +240,9 @@ CStadionEditorDlg::CStadionEditorDlg(const CStadion& stadion, QWidget* parent)
     }
     aussen->addWidget(flaggen);
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName(kOkButton);
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton("Abbrechen", this);
-    abbrechen->setObjectName(kCancelButton);
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    aussen->addLayout(knoepfe);
+    QPushButton* ok = nullptr;
+    aussen->addLayout(OkCancelRow(this, &ok));
     connect(ok, &QPushButton::clicked, this, &CStadionEditorDlg::OnOK);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     ZeigeUebersicht();
 }
 

@@ -262,18 +262,9 @@ CTrikotAuswahlDlg::CTrikotAuswahlDlg(const std::array<TRIKOTSATZ, 2>& saetze, co
     felder_ = new CTrikotFelder(this);
     felder_->InitWerte(saetze);
     layout->addWidget(felder_);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName(kOkButton);
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton("Abbrechen", this);
-    abbrechen->setObjectName(kCancelButton);
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    layout->addLayout(knoepfe);
+    QPushButton* ok = nullptr;
+    layout->addLayout(OkCancelRow(this, &ok));
     connect(ok, &QPushButton::clicked, this, &CTrikotAuswahlDlg::OnOK);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CTrikotAuswahlDlg::OnOK() {
