@@ -190,9 +190,12 @@ TEST(LigaGui, HandbuchBild) {
     CQtPictureDecoder decoder;
     CPictureCache cache(decoder);
     App().pictures = &cache;
-    App().AktuellesLand = 0;
-    CLigazusammensetzungDlg dlg(*Daten().AlleLaender[0], 0, nullptr);
+    // A country with clubs in no league.
+    App().AktuellesLand = 1;
+    CLigazusammensetzungDlg dlg(*Daten().AlleLaender[1], 0, nullptr);
     dlg.show();
+    dlg.RestListe()->setCurrentRow(1);
+    dlg.LigaListe()->setCurrentRow(2);
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     EXPECT_TRUE(dlg.grab().save(ziel + "/ligen.png"));
     App().pictures = nullptr;

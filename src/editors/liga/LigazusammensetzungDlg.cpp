@@ -150,6 +150,7 @@ CLigazusammensetzungDlg::CLigazusammensetzungDlg(CLand& land, int mode, QWidget*
         legendeRaster->addWidget(name, i / 4, (i % 4) * 2 + 1);
         ++i;
     }
+    for (int spalte = 1; spalte < 8; spalte += 2) legendeRaster->setColumnMinimumWidth(spalte, 120);
     legendeRaster->setColumnStretch(7, 1);
     layout->addWidget(legende);
     auto* hinweis = new QLabel(
