@@ -161,6 +161,20 @@ TEST(LigaGui, ExchangingAPromotedAndARelegatedClubIsSavedAndReadBack) {
         EXPECT_EQ(land.Ligen()[1]->ClubNumber(17), runter);
         EXPECT_EQ(land.VereinMitNummer(runter)->Status(), kFlagAbsteiger);
         EXPECT_EQ(land.VereinMitNummer(rauf)->Status(), kFlagAufsteiger);
+
+        // A country without a league system: one list of all its clubs, no
+        // league choice, no moving, champion and runner-up by hand.
+        App().AktuellesLand = 11;
+        CLand& weiteres = *Daten().AlleLaender[11];
+        CLigazusammensetzungDlg dlg(weiteres, 1, nullptr);
+        EXPECT_EQ(dlg.LigaListe()->count(), int(weiteres.VereinsListe().size()));
+        EXPECT_FALSE(dlg.LigaKnopf(0)->isEnabled());
+        EXPECT_FALSE(dlg.findChild<QPushButton*>("ButtonToLiga")->isEnabled());
+        EXPECT_FALSE(dlg.RestListe()->isEnabled());
+        auto menu = dlg.KontextMenu(3);
+        ASSERT_EQ(menu->actions().size(), 5);
+        menu->actions()[0]->trigger();  // "Meister"
+        EXPECT_EQ(dlg.Regeln().Status(dlg.Regeln().Liga(0)[3]) & 0xF, kFlagMeister);
     }
 
     // Nothing else changed: the country file in the two statuses, the two
