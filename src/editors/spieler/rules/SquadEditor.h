@@ -89,12 +89,21 @@ struct SquadEditorResult {
 // squad size.
 void SpielerEditorAnwenden(SquadWorkingSet& set, int land, CVerein& club, SquadEditorResult result);
 
+// The clubs of country `land`: the set's copies when it holds them, else the
+// data set's (a transfer may name any country).
+OwnedList<CVerein>* ClubsOfCountry(SquadWorkingSet& set, int land);
+
 // A given-away record as a player of its target club among `clubs` (lowest
 // free shirt number); false when the club is missing or its squad is full.
 bool GiveAwayInto(OwnedList<CVerein>& clubs, const CExSpieler& record);
 // Removes from the source club among `clubs` the first player with the
 // record's last and first name; false when there is none.
 bool RemoveFetched(OwnedList<CVerein>& clubs, const CExSpieler& record);
+
+// Each given-away player joins his target club (or, when it cannot take him,
+// the former players); each fetched player leaves his source club; both
+// lists end empty (the fetched records join set.geholt).
+void ApplyTransfers(SquadWorkingSet& set, OwnedList<CExSpieler>& abgegeben, OwnedList<CExSpieler>& geholt);
 
 // "BesterSpieler"/"BesterHauptposition" of a player that no longer holds them.
 void CorrectBest(CSpieler& p);
@@ -146,6 +155,9 @@ public:
         SquadSizes* groessen = nullptr;
     };
     explicit SquadEditorRules(const Binding& b);
+    // The rules point into their own lists: neither copied nor moved.
+    SquadEditorRules(const SquadEditorRules&) = delete;
+    SquadEditorRules& operator=(const SquadEditorRules&) = delete;
 
     int Mode() const { return mode_; }
     int Land() const { return land_; }
@@ -169,8 +181,9 @@ public:
     size_t LineCount() const { return spieler_->size() + (mode_ == 1 ? 2 : 0); }
     LineKind Kind(size_t line) const;
     std::string Line(size_t line) const;
+    // Lines and title are code page 1252 (record texts).
     // "Verein - <club>    <kind> - <first> <last>" or "Sonstige Spieler - ...".
-    std::string Title(size_t line) const;  // UTF-8
+    std::string Title(size_t line) const;
     void Sort(SquadSort header) { SortSquad(*spieler_, header); }
 
     // The shirt-number table of the working list (mode 1).
@@ -211,6 +224,9 @@ public:
     void ApplyOthers();
     // Cancel: the squad sizes raised for transfers are lowered again.
     void Cancel();
+    // Bound rules: the trainer and manager (after their page was written)
+    // go back into the club; nothing otherwise.
+    void StoreStaff();
 
 private:
     void Bind();
@@ -219,6 +235,7 @@ private:
     std::optional<int> Remove(size_t index);
     bool RefuseNational(const CSpieler& p) const;
     int mode_ = 1;
+    bool bound_ = false;
     int land_ = 0;
     CVerein* club_ = nullptr;
     SquadEditorResult own_;
