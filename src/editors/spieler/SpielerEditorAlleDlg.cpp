@@ -8,7 +8,9 @@ namespace v3 {
 
 CSpielerEditorAlleDlg::CSpielerEditorAlleDlg(int land, QWidget* parent)
     : CSpielerEditorDlg(parent, {"Pos.", "Spieler", "St.", "Verein", "Land"}), rules_(land) {
-    List()->setItemDelegate(new CTabStopDelegate({17, 83, 93, 170}, List()));
+    // A little wider than the classic 17 and 93 so that "TRA" and two-digit
+    // strengths show whole in this font.
+    List()->setItemDelegate(new CTabStopDelegate({20, 83, 98, 170}, List()));
     Refill(0);
 }
 

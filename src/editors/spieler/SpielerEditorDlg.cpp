@@ -82,7 +82,8 @@ void CSpielerEditorDlg::Build(const QStringList& headers, bool commandButtons) {
     left->addLayout(heads);
     list_ = new QListWidget(this);
     list_->setObjectName("Spielerliste");
-    list_->setItemDelegate(new CTabStopDelegate({18, 120, 137, 170}, list_));
+    // The first column a little wider than the classic 18 so that "TRA" shows whole.
+    list_->setItemDelegate(new CTabStopDelegate({20, 120, 137, 170}, list_));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(list_, 1);

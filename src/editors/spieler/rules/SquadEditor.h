@@ -117,7 +117,7 @@ inline constexpr int kMaxKader = 35;
 inline constexpr int kMinKader = 16;
 inline constexpr int kMinHeimspieler = 10;
 
-// The list line of a player (tab stops 18, 120, 137, 170), with the shirt
+// The list line of a player (tab-separated columns), with the shirt
 // number in mode 1.
 std::string SquadPlayerLine(const CSpieler& p, bool withNumber);
 // "TRA"/"MA" lines: "%s\t%s, %s\t%d".
