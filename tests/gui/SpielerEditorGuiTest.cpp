@@ -1,6 +1,7 @@
-// The squad player editor wired to its widgets: a player added to the other
-// players through the context command and the name fields, OK, saved; and a
-// club's squad edited in mode 1 and applied to the club selection's working set.
+// The squad player editor wired to its widgets, on one loaded demo: a player
+// added to the other players through the context command and the name fields,
+// OK, saved; then a club's squad edited in mode 1 and applied to the club
+// selection's working set.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -43,7 +44,7 @@ std::vector<std::string> PlayerSections(const std::string& bytes) {
     return out;
 }
 
-TEST(SpielerEditorGui, NewOtherPlayerIsSavedAsOneMoreRecord) {
+TEST(SpielerEditorGui, NewOtherPlayerIsSavedAndSquadChangesReachTheWorkingSet) {
 #ifndef V3_HAVE_DEMO
     GTEST_SKIP() << "the demo installation is not part of this build";
 #else
@@ -102,44 +103,40 @@ TEST(SpielerEditorGui, NewOtherPlayerIsSavedAsOneMoreRecord) {
     ASSERT_EQ(added.size(), 1u);
     EXPECT_NE(added[0].find("\r\nNeumann\r\n"), std::string::npos);
     EXPECT_NE(added[0].find("\r\nKurt\r\n"), std::string::npos);
-#endif
-}
 
-TEST(SpielerEditorGui, SquadEditedInModeOneReachesTheWorkingSet) {
-#ifndef V3_HAVE_DEMO
-    GTEST_SKIP() << "the demo installation is not part of this build";
-#else
-    v3test::DemoInstallation demo;
-    ScopedAppState state;
-    ScriptedUserInterface ui;
-    state->SetUserInterface(&ui);
-    state->installDir = demo.path();
-    CEDITORDoc doc;
-    doc.OnNewDocument();
-    ASSERT_TRUE(App().LadenOk) << doc.LadeFehler();
-
+    // Mode 1 on a club of the second country, applied to a club selection's working set.
+    ui.messages.clear();
     SquadWorkingSet set = SquadWorkingSet::FromDataSet(1);
     CVerein& club = *set.laender[1].vereine[0];
     const size_t size = club.SpielerListe().size();
     ASSERT_LT(size, 35u);
     auto rules = std::make_unique<SquadEditorRules>(set, 1, club);
-    CSpielerEditorDlg dlg(std::move(rules));
-    dlg.show();
+    CSpielerEditorDlg kader(std::move(rules));
+    kader.show();
     // Players, then "TRA" and "MA"; the title names the club.
-    ASSERT_EQ(dlg.List()->count(), int(size) + 2);
-    EXPECT_TRUE(dlg.List()->item(int(size))->text().startsWith("TRA\t"));
-    EXPECT_TRUE(dlg.windowTitle().startsWith("Verein - "));
-    dlg.List()->setCurrentRow(int(size));  // the trainer's page
-    EXPECT_FALSE(dlg.Seiten()->isVisible());
+    ASSERT_EQ(kader.List()->count(), int(size) + 2);
+    EXPECT_TRUE(kader.List()->item(int(size))->text().startsWith("TRA\t"));
+    EXPECT_TRUE(kader.windowTitle().startsWith("Verein - "));
+    kader.List()->setCurrentRow(int(size));  // the trainer's page and commands
+    EXPECT_FALSE(kader.Seiten()->isVisible());
+    EXPECT_TRUE(kader.windowTitle().contains("    Trainer - "));
+    QMenu kaderMenu;
+    kader.BuildMenu(kaderMenu);
+    std::vector<QString> kaderEnabled;
+    for (QAction* a : kaderMenu.actions())
+        if (a->isEnabled()) kaderEnabled.push_back(a->text());
+    std::vector<QString> expected{"Trainer tauschen"};
+    if (!set.laender[1].trainer.empty()) expected.insert(expected.begin(), "Trainer ersetzen");
+    EXPECT_EQ(kaderEnabled, expected);
 
-    dlg.List()->setCurrentRow(0);
-    dlg.OnBefehl(CSpielerEditorDlg::Befehl::Neu);
-    ASSERT_EQ(dlg.List()->count(), int(size) + 3);
-    dlg.Seiten()->Daten1()->NachnameEdit()->setText("Neumann");
-    dlg.Seiten()->Daten1()->VornameEdit()->setText("Kurt");
-    dlg.findChild<QAbstractButton*>(kOkButton)->click();
-    ASSERT_EQ(dlg.result(), QDialog::Accepted) << (ui.messages.empty() ? "" : ui.messages.back().text);
-    SpielerEditorAnwenden(set, 1, club, dlg.TakeResult());
+    kader.List()->setCurrentRow(0);
+    kader.OnBefehl(CSpielerEditorDlg::Befehl::Neu);
+    ASSERT_EQ(kader.List()->count(), int(size) + 3);
+    kader.Seiten()->Daten1()->NachnameEdit()->setText("Neumann");
+    kader.Seiten()->Daten1()->VornameEdit()->setText("Kurt");
+    kader.findChild<QAbstractButton*>(kOkButton)->click();
+    ASSERT_EQ(kader.result(), QDialog::Accepted) << (ui.messages.empty() ? "" : ui.messages.back().text);
+    SpielerEditorAnwenden(set, 1, club, kader.TakeResult());
     ASSERT_EQ(club.SpielerListe().size(), size + 1);
     EXPECT_EQ(set.groessen.Size(1, club.VereinsNummer()), int(size) + 1);
     // The data set itself changes only when the selection hands the set over.

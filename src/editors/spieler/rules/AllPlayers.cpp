@@ -13,7 +13,7 @@ void AllWarn(const std::string& text) {
     App().ui->MessageBox(text, "Achtung!", MsgButtons::Ok, MsgIcon::Warning);
 }
 
-char Initial(const std::string& vorname) { return vorname.empty() ? '-' : vorname[0]; }
+char AllInitial(const std::string& vorname) { return vorname.empty() ? '-' : vorname[0]; }
 
 // Byte-wise comparison of a.first + a.second with b.first + b.second, without
 // building the joined texts.
@@ -69,12 +69,12 @@ std::string AllPlayersRules::Line(int row) const {
     const CVerein& v = *set_.laender[size_t(land_)].vereine[size_t(e.club)];
     if (e.kind == int(LineKind::Spieler)) {
         const CSpieler& p = *e.player;
-        return std::string(PositionShortText(p.Hauptposition())) + '\t' + p.Nachname() + ", " + Initial(p.Vorname()) +
+        return std::string(PositionShortText(p.Hauptposition())) + '\t' + p.Nachname() + ", " + AllInitial(p.Vorname()) +
                ".\t" + std::to_string(p.Staerke()) + '\t' + v.Name() + '\t' + NationKuerzel(p.NationNumber());
     }
     const bool trainer = e.kind == int(LineKind::Trainer);
     return std::string(trainer ? "TRA" : "MA") + '\t' + (trainer ? v.Trainername() : v.Managername()) + ", " +
-           Initial(trainer ? v.TrainerVorname() : v.ManagerVorname()) + ".\t" +
+           AllInitial(trainer ? v.TrainerVorname() : v.ManagerVorname()) + ".\t" +
            std::to_string(trainer ? v.KompTrainer() : v.KompManager()) + '\t' + v.Name();
 }
 

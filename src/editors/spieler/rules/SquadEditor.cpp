@@ -25,7 +25,7 @@ bool SquadAsk(const std::string& text, MsgButtons buttons) {
     return r == MsgResult::Ok || r == MsgResult::Yes;
 }
 
-std::string U8(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
+std::string SquadText(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
 
 int NationOfLand(int land) {
     return land >= 0 && land < kLaenderSlots ? App().NationNummer[size_t(land)] : 0;
@@ -239,9 +239,9 @@ std::string DuplicateNumberLines(const OwnedList<CSpieler>& list) {
     for (size_t i = 0; i < list.size(); ++i)
         for (size_t j = 0; j < i; ++j)
             if (list[j]->RueckenNummer() == list[i]->RueckenNummer()) {
-                out += "Der Spieler " + U8(list[i]->Nachname()) + " " + U8(list[i]->Vorname()) +
-                       " hat die gleiche R\xC3\xBC" "ckennummer wie " + U8(list[j]->Nachname()) + " " +
-                       U8(list[j]->Vorname()) + "!\n";
+                out += "Der Spieler " + SquadText(list[i]->Nachname()) + " " + SquadText(list[i]->Vorname()) +
+                       " hat die gleiche R\xC3\xBC" "ckennummer wie " + SquadText(list[j]->Nachname()) + " " +
+                       SquadText(list[j]->Vorname()) + "!\n";
                 break;
             }
     return out;
@@ -368,7 +368,7 @@ bool SquadEditorRules::RefuseFull() const {
 
 bool SquadEditorRules::RefuseNational(const CSpieler& p) const {
     if ((p.NationalSpieler() & CSpieler::kImNationalkader) == 0) return false;
-    SquadWarn("Sie k\xC3\xB6nnen den Spieler " + U8(p.Vorname()) + " " + U8(p.Nachname()) +
+    SquadWarn("Sie k\xC3\xB6nnen den Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) +
               " nicht l\xC3\xB6schen, da er in der Nationalmannschaft spielt!\n");
     return true;
 }
@@ -422,7 +422,7 @@ std::optional<int> SquadEditorRules::LoeschenZuEhemaligen(int line, const WriteP
     const CSpieler& p = *(*spieler_)[size_t(line)];
     if (RefuseNational(p)) return std::nullopt;
     const bool named = !p.Vorname().empty() || !p.Nachname().empty();
-    const std::string q = named ? "Wollen Sie wirklich den Spieler\n" + U8(p.Vorname()) + " " + U8(p.Nachname()) + " l\xC3\xB6schen?"
+    const std::string q = named ? "Wollen Sie wirklich den Spieler\n" + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) + " l\xC3\xB6schen?"
                                 : "Wollen Sie wirklich den Spieler\nohne Namen l\xC3\xB6schen?";
     if (!SquadAsk(q, MsgButtons::OkCancel)) return std::nullopt;
     if (!p.Vorname().empty() && !p.Nachname().empty()) {
@@ -446,7 +446,7 @@ std::optional<int> SquadEditorRules::EndgueltigLoeschen(int line) {
     if (RefuseNational(p)) return std::nullopt;
     const bool named = !p.Vorname().empty() || !p.Nachname().empty();
     const std::string q =
-        named ? "Wollen Sie den Spieler " + U8(p.Vorname()) + " " + U8(p.Nachname()) +
+        named ? "Wollen Sie den Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) +
                     " wirklich endg\xC3\xBCltig l\xC3\xB6schen? (Wenn sie die Daten gespeichert haben, kann diese Aktion "
                     "nicht mehr r\xC3\xBC" "ckg\xC3\xA4ngig gemacht werden!)"
               : "Wollen Sie wirklich den Spieler\nohne Namen l\xC3\xB6schen?";
@@ -483,7 +483,7 @@ std::optional<int> SquadEditorRules::Wechsel(int line, const WritePage& write,
     const auto target = choose();
     if (!target) return std::nullopt;
     const CSpieler& p = *(*spieler_)[size_t(line)];
-    if (!SquadAsk("Soll der Spieler " + U8(p.Vorname()) + " " + U8(p.Nachname()) + "\nwirklich wechseln?",
+    if (!SquadAsk("Soll der Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) + "\nwirklich wechseln?",
                   MsgButtons::OkCancel))
         return std::nullopt;
     auto r = std::make_unique<CExSpieler>();
@@ -517,7 +517,7 @@ bool SquadEditorRules::SpielerErsetzt(int line, LineKind staff) {
     if (RefuseNational(p)) return false;
     const bool trainer = staff == LineKind::Trainer;
     const std::string q = std::string("Wollen Sie den ") + (trainer ? "Trainer" : "Manager") +
-                          " des Vereins wirklich durch den Spieler " + U8(p.Vorname()) + " " + U8(p.Nachname()) +
+                          " des Vereins wirklich durch den Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) +
                           " ersetzen?";
     if (!SquadAsk(q, MsgButtons::YesNo)) return false;
     if (trainer) {
@@ -549,16 +549,16 @@ bool SquadEditorRules::Ersetzen(LineKind staff, const std::function<std::optiona
     if (staff == LineKind::Trainer) {
         if (size_t(*i) >= freieTrainer_->size()) return false;
         CTrainerUndCo& neu = *(*freieTrainer_)[size_t(*i)];
-        if (!SquadAsk("Wollen Sie wirklich den Trainer dieses Vereins durch den Trainer " + U8(neu.Nachname()) + " " +
-                          U8(neu.Vorname()) + " ersetzen?",
+        if (!SquadAsk("Wollen Sie wirklich den Trainer dieses Vereins durch den Trainer " + SquadText(neu.Nachname()) + " " +
+                          SquadText(neu.Vorname()) + " ersetzen?",
                       MsgButtons::YesNo))
             return false;
         std::swap(neu, *trainer_);
     } else {
         if (size_t(*i) >= freieManager_->size()) return false;
         CManager& neu = *(*freieManager_)[size_t(*i)];
-        if (!SquadAsk("Wollen Sie wirklich den Manager dieses Vereins durch den Manager " + U8(neu.Nachname()) + " " +
-                          U8(neu.Vorname()) + " ersetzen?",
+        if (!SquadAsk("Wollen Sie wirklich den Manager dieses Vereins durch den Manager " + SquadText(neu.Nachname()) + " " +
+                          SquadText(neu.Vorname()) + " ersetzen?",
                       MsgButtons::YesNo))
             return false;
         std::swap(neu, *manager_);
