@@ -99,10 +99,11 @@ void CSpielerEditorDlg::Build(const QStringList& headers, bool commandButtons) {
     row->addWidget(stack_, 3);
     layout->addLayout(row, 1);
 
-    QPushButton* ok = nullptr;
-    QHBoxLayout* buttons = OkCancelRow(this, &ok);
+    // Made before OK and Abbrechen so that the tab order runs list, page, buttons.
     liste_ = new QPushButton("Liste", this);
     nummern_ = new QPushButton("R\xC3\xBC" "ckennummern neu verteilen", this);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = OkCancelRow(this, &ok);
     buttons->insertWidget(0, liste_);
     buttons->insertWidget(1, nummern_);
     liste_->setVisible(commandButtons);
