@@ -184,12 +184,13 @@ TEST_F(SquadEditorTest, AppliedTransfersReachTargetAndLeaveSource) {
     // Player 3 of club 1 goes to club 2.
     ASSERT_EQ(r.Wechsel(3, kWritten, [] { return std::optional<std::pair<int, int>>({0, 2}); }), 3);
     EXPECT_EQ(set.groessen.Size(0, 2), 18);
-    // Player "Name5" of club 3 is fetched.
-    ASSERT_EQ(r.Holen(0, kWritten, [&] {
-        auto rec = std::make_unique<CExSpieler>();
-        rec->CopyDataFrom(*Club(0, 3).SpielerListe()[5], App().NationNummer[0], 3);
-        return rec;
-    }), 16);
+    // Player "Name5" of club 3 is fetched; a second time he is refused.
+    CExSpieler fetched;
+    fetched.CopyDataFrom(*Club(0, 3).SpielerListe()[5], App().NationNummer[0], 3);
+    const auto name5 = [&] { return std::make_unique<CExSpieler>(fetched); };
+    ASSERT_EQ(r.Holen(0, kWritten, name5), 16);
+    EXPECT_FALSE(r.Holen(0, kWritten, name5));
+    EXPECT_EQ(Messages().back(), "Dieser Spieler wurde bereits geholt!");
     EXPECT_EQ(r.Players()[16]->RueckenNummer(), 4);  // the one freed by the transfer
     ASSERT_TRUE(r.Ok(kWritten));
     SpielerEditorAnwenden(set, 0, Club(0, 1), r.TakeResult());
@@ -204,6 +205,9 @@ TEST_F(SquadEditorTest, AppliedTransfersReachTargetAndLeaveSource) {
     for (const auto& p : quelle) EXPECT_NE(p->Nachname(), "Name5");
     EXPECT_EQ(set.groessen.Size(0, 3), 16);
     EXPECT_EQ(set.geholt.size(), 1u);
+    // While the selection is open, another club cannot fetch him again.
+    SquadEditorRules r2(set, 0, Club(0, 2));
+    EXPECT_FALSE(r2.Holen(0, kWritten, name5));
 }
 
 TEST_F(SquadEditorTest, CancelTakesBackThePromisedSquadSize) {

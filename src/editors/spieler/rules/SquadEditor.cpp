@@ -271,6 +271,7 @@ SquadEditorRules::SquadEditorRules(SquadWorkingSet& set, int land, CVerein& club
     own_.trainer = own_.alterTrainer = club.Trainer();
     own_.manager = own_.alterManager = club.Manager();
     groessen_ = &set.groessen;
+    selectionFetched_ = &set.geholt;
     Bind();
 }
 
@@ -499,9 +500,26 @@ std::optional<int> SquadEditorRules::Holen(int line, const WritePage& write,
     if (line < 0 || !write()) return std::nullopt;
     std::unique_ptr<CExSpieler> r = choose();
     if (!r) return std::nullopt;
+    if (AlreadyFetched(*r)) {
+        // The chooser lists the data set, which keeps a fetched player until
+        // the selection is confirmed: a second copy of him would be a double.
+        SquadWarn("Dieser Spieler wurde bereits geholt!");
+        return std::nullopt;
+    }
     auto p = std::make_unique<CSpieler>(static_cast<const CSpieler&>(*r));
     geholt_->push_back(std::move(r));
     return Insert(std::move(p), line);
+}
+
+bool SquadEditorRules::AlreadyFetched(const CExSpieler& r) const {
+    for (const OwnedList<CExSpieler>* list : {static_cast<const OwnedList<CExSpieler>*>(geholt_), selectionFetched_}) {
+        if (!list) continue;
+        for (const auto& f : *list)
+            if (f->LetzterVereinNation() == r.LetzterVereinNation() && f->LetzterVerein() == r.LetzterVerein() &&
+                f->Nachname() == r.Nachname() && f->Vorname() == r.Vorname())
+                return true;
+    }
+    return false;
 }
 
 bool SquadEditorRules::SpielerErsetzt(int line, LineKind staff) {

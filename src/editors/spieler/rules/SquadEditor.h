@@ -202,7 +202,8 @@ public:
     // The target (country index, club number) asked by `choose`.
     std::optional<int> Wechsel(int line, const WritePage& write,
                                const std::function<std::optional<std::pair<int, int>>()>& choose);
-    // The fetched player (a record naming its source) given by `choose`.
+    // The fetched player (a record naming its source) given by `choose`; a
+    // player already fetched (here or while the selection is open) is refused.
     std::optional<int> Holen(int line, const WritePage& write,
                              const std::function<std::unique_ptr<CExSpieler>()>& choose);
     // "Spieler ersetzt Trainer/Manager": true when the player took the place.
@@ -234,6 +235,7 @@ private:
     std::optional<int> Insert(std::unique_ptr<CSpieler> p, int line);
     std::optional<int> Remove(size_t index);
     bool RefuseNational(const CSpieler& p) const;
+    bool AlreadyFetched(const CExSpieler& r) const;
     int mode_ = 1;
     bool bound_ = false;
     int land_ = 0;
@@ -249,6 +251,7 @@ private:
     CManager* manager_ = nullptr;
     const OwnedList<CVerein>* vereine_ = nullptr;
     SquadSizes* groessen_ = nullptr;
+    const OwnedList<CExSpieler>* selectionFetched_ = nullptr;
     SquadSizes ownSizes_;
     OwnedList<CVerein> noClubs_;
 };
