@@ -72,8 +72,8 @@ CGesangDlg::CGesangDlg(QWidget* parent, std::unique_ptr<CGesangEditor> rules, co
     auto* mitte = new QHBoxLayout;
     liste_ = new QListWidget(this);
     liste_->setObjectName("Liste");
-    liste_->setMinimumWidth(200);
-    liste_->setMaximumWidth(240);
+    liste_->setMinimumWidth(250);
+    liste_->setMaximumWidth(280);
     mitte->addWidget(liste_);
 
     felder_ = new QWidget(this);

@@ -31,16 +31,18 @@ CHalbzeitAnsprachenDlg::CHalbzeitAnsprachenDlg(QWidget* parent)
     auto* dl = new QHBoxLayout(dateiBox);
     dateien_ = new QListWidget(dateiBox);
     dateien_->setObjectName("Dateien");
+    dateien_->setMaximumHeight(72);
     for (const std::string& name : SpielbareWaveDateien(kDirAnsprachen)) dateien_->addItem(Qt8(name));
     auto* abspielen = new QPushButton("Halbzeitansprache &abspielen", dateiBox);
     abspielen->setObjectName("Abspielen");
     abspielen->setAutoDefault(false);
     dl->addWidget(dateien_, 1);
     dl->addWidget(abspielen, 0, Qt::AlignTop);
-    layout->addWidget(dateiBox, 1);
+    layout->addWidget(dateiBox);
 
     auto* artBox = new QGroupBox("Art", this);
     auto* ag = new QGridLayout(artBox);
+    ag->setVerticalSpacing(2);
     typen_ = new QButtonGroup(this);
     for (int t = 0; t < CHalbzeitAnsprache::kTypen; ++t) {
         auto* knopf = new QRadioButton(QString::fromUtf8(kAnsprachenTypen[t]), artBox);
@@ -54,9 +56,9 @@ CHalbzeitAnsprachenDlg::CHalbzeitAnsprachenDlg(QWidget* parent)
     auto* ll = new QVBoxLayout(listeBox);
     liste_ = new QListWidget(listeBox);
     liste_->setObjectName("Liste");
+    liste_->setMaximumHeight(80);
     ll->addWidget(liste_);
-    ll->addWidget(new QLabel("Rechte Maustaste: Neu, L\xC3\xB6schen", listeBox));
-    layout->addWidget(listeBox, 1);
+    layout->addWidget(listeBox);
 
     popup_ = new QMenu(this);
     popup_->setObjectName("Popup");
@@ -70,12 +72,14 @@ CHalbzeitAnsprachenDlg::CHalbzeitAnsprachenDlg(QWidget* parent)
 
     QPushButton* ok;
     QPushButton* abbrechen;
-    layout->addLayout(OkCancelRow(this, &ok, &abbrechen));
+    QHBoxLayout* knoepfe = OkCancelRow(this, &ok, &abbrechen);
+    knoepfe->insertWidget(0, new QLabel("Rechte Maustaste: Neu, L\xC3\xB6schen", this));
+    layout->addLayout(knoepfe);
     abbrechen->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CHalbzeitAnsprachenDlg::accept);
 
     FuelleListe(rules_.Anzahl() ? 0 : -1);
-    resize(600, 470);
+    resize(600, 460);
 }
 
 CHalbzeitAnsprachenDlg::~CHalbzeitAnsprachenDlg() = default;
