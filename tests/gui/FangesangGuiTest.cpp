@@ -27,6 +27,8 @@
 #include "editors/fangesang/HalbzeitAnsprachenDlg.h"
 #include "editors/fangesang/rules/FangesangRules.h"
 #include "records/HalbzeitAnsprache.h"
+#include "records/V3File.h"
+#include "base/Layout.h"
 #include "ui/SoundLib.h"
 
 #ifdef V3_HAVE_DEMO
@@ -141,15 +143,18 @@ TEST_F(FangesangGui, ChantsAddedDuplicatedDeletedAndSavedExactly) {
         EXPECT_TRUE(nachher.at(name) == bytes) << name;
     }
 
-    // What the file holds, read back by a fresh load.
-    ScopedAppState neuerStand;
-    neuerStand->installDir = demo.path();
-    CEDITORDoc neuesDoc;
-    neuesDoc.OnNewDocument();
-    ASSERT_TRUE(App().LadenOk);
-    const auto& gelesen = Daten().FangesangListe;
-    ASSERT_EQ(gelesen.size(), erwartet.size());
-    for (std::size_t i = 0; i < erwartet.size(); ++i) EXPECT_TRUE(*gelesen[i] == erwartet[i]) << "chant " << i;
+    // What the file holds: its count, then the chants one after another.
+    CV3File datei;
+    ASSERT_TRUE(datei.Open(std::string(".\\DATA.V3\\") + kFangesaDatei, CV3File::modeRead));
+    ASSERT_TRUE(datei.FindSection("FANGES"));
+    int anzahl = 0;
+    ASSERT_TRUE(datei.GetInt(anzahl));
+    ASSERT_EQ(anzahl, int(erwartet.size()));
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        CFangesang gelesen;
+        ASSERT_TRUE(gelesen.LadenV3Localized(datei, 0)) << "chant " << i;
+        EXPECT_TRUE(gelesen == erwartet[i]) << "chant " << i;
+    }
 }
 
 TEST_F(FangesangGui, OwnChantByDoubleClickAndTalkFromFileAndType) {
