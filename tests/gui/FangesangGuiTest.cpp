@@ -30,6 +30,7 @@
 #include "records/V3File.h"
 #include "base/Layout.h"
 #include "ui/SoundLib.h"
+#include "ui/WidgetText.h"
 
 #ifdef V3_HAVE_DEMO
 #include "DemoFixture.h"
@@ -86,6 +87,15 @@ TEST_F(FangesangGui, ChantsAddedDuplicatedDeletedAndSavedExactly) {
     auto* text = Feld<QLineEdit>(&dlg, "Text");
     ASSERT_EQ(liste->count(), int(original.size()));
     EXPECT_EQ(liste->currentRow(), 0);
+
+    // A character code page 1252 cannot hold is refused, and nothing happens.
+    text->setText(QString::fromUtf8("Ohm \xE2\x84\xA6"));
+    Befehl(&dlg, "Neu");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Fehler!");
+    EXPECT_EQ(liste->count(), int(original.size()));
+    text->setText(Qt8(original[0].Text()));
+    ui.messages.clear();
 
     // A new chant: a cheer for the first club of the first chant's country, on a goal of "Bauer".
     Befehl(&dlg, "Neu");

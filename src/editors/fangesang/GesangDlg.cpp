@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/AppState.h"
 #include "base/Layout.h"
 #include "editors/fangesang/rules/PlaySound.h"
 #include "ui/SoundLib.h"
@@ -181,7 +182,10 @@ void CGesangDlg::FuelleListe() {
 
 void CGesangDlg::Zeige(int i) {
     felder_->setEnabled(i >= 0);
-    const GesangEingabe e = i >= 0 ? rules_->Zeige(i) : GesangEingabe{};
+    GesangEingabe e;
+    // Without a chant the fields offer the first country for a new one.
+    e.nation = App().NationNummer[0];
+    if (i >= 0) e = rules_->Zeige(i);
     SetzeText(text_, e.text, kMaxGesangText);
     FuelleBox(land_, LandAuswahl(e.nation), e.nation);
     FuelleVereine(verein_, e.nation, e.verein);
