@@ -2,6 +2,7 @@
 #include "check/CheckDialogs.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
+#include "editors/spielplan/SpielplanEditors.h"
 #include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
@@ -12,6 +13,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
+    RegisterSpielplanEditors(editors);
     RegisterVereinEditors(editors);
 }
 
