@@ -1,6 +1,7 @@
 #include "editors/spielplan/SpielplanDialoge.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -122,13 +123,11 @@ CSpielplanAendernDlg::CSpielplanAendernDlg(int land, int ligaIndex, const CLiga&
     oben->addLayout(rechts, 1);
     layout->addLayout(oben);
 
-    // Choosing a club (click, or Enter on the keyboard) puts it into the first empty field.
-    auto waehlen = [this](QListWidgetItem* item) {
-        rules_.OnSelchangeListe(ohneGegner_->row(item));
-        Zeigen();
-    };
-    connect(ohneGegner_, &QListWidget::itemClicked, this, waehlen);
-    connect(ohneGegner_, &QListWidget::itemActivated, this, waehlen);
+    // Choosing a club (a click, or Enter or Space on the keyboard, see
+    // eventFilter) puts it into the first empty field.
+    connect(ohneGegner_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { Waehlen(ohneGegner_->row(item)); });
+    ohneGegner_->installEventFilter(this);
     connect(rueck, &QPushButton::clicked, this, [this] {
         rules_.OnRueck();
         Zeigen();
@@ -175,6 +174,23 @@ void CSpielplanAendernDlg::Zeigen() {
     ohneGegner_->clear();
     for (int verein : rules_.OhneGegner()) ohneGegner_->addItem(Qt8(rules_.VereinName(verein)));
     if (rules_.Spieltag() < int(spieltage_.size())) spieltage_[size_t(rules_.Spieltag())]->setChecked(true);
+}
+
+void CSpielplanAendernDlg::Waehlen(int eintrag) {
+    rules_.OnSelchangeListe(eintrag);
+    Zeigen();
+}
+
+bool CSpielplanAendernDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the list chooses the club there; it must not reach the dialog's OK.
+    if (watched == ohneGegner_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            if (ohneGegner_->currentRow() >= 0) Waehlen(ohneGegner_->currentRow());
+            return true;
+        }
+    }
+    return CDialogBM::eventFilter(watched, event);
 }
 
 void CSpielplanAendernDlg::accept() {

@@ -47,8 +47,12 @@ public:
     QListWidget* OhneGegner() const { return ohneGegner_; }
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Zeigen();
+    void Waehlen(int eintrag);
     SpielplanEditor rules_;
     std::vector<QPushButton*> felder_;
     std::vector<QLabel*> trenner_;
