@@ -31,7 +31,7 @@ void SpielplanKnoepfe(QDialog* dlg, QBoxLayout* layout, const QString& okText) {
     QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
 }
 
-QSpinBox* Zahlenfeld(QWidget* parent, const char* name, int lo, int hi, int wert) {
+QSpinBox* SpielplanZahl(QWidget* parent, const char* name, int lo, int hi, int wert) {
     auto* s = new QSpinBox(parent);
     s->setObjectName(name);
     s->setRange(lo, hi);
@@ -230,10 +230,10 @@ CKleinigkeitenDlg::CKleinigkeitenDlg(QWidget* parent) : CDialogBM(146, parent) {
     layout->addWidget(finale);
 
     auto* werte = new QGridLayout;
-    startjahr_ = Zahlenfeld(this, "Startspieljahr", kStartjahrMin, kStartjahrMax, rules_.Startjahr());
-    steuersatz_ = Zahlenfeld(this, "Steuersatz", 0, kSteuersatzMax, rules_.Steuersatz());
+    startjahr_ = SpielplanZahl(this, "Startspieljahr", kStartjahrMin, kStartjahrMax, rules_.Startjahr());
+    steuersatz_ = SpielplanZahl(this, "Steuersatz", 0, kSteuersatzMax, rules_.Steuersatz());
     auswechslungen_ =
-        Zahlenfeld(this, "Auswechslungen", kAuswechslungenMin, kAuswechslungenMax, rules_.Auswechslungen());
+        SpielplanZahl(this, "Auswechslungen", kAuswechslungenMin, kAuswechslungenMax, rules_.Auswechslungen());
     werte->addWidget(new QLabel("Startspieljahr:", this), 0, 0);
     werte->addWidget(startjahr_, 0, 1);
     werte->addWidget(new QLabel("Steuersatz in %", this), 1, 0);
@@ -249,9 +249,9 @@ CKleinigkeitenDlg::CKleinigkeitenDlg(QWidget* parent) : CDialogBM(146, parent) {
     vorname_ = new QLineEdit(Qt8(rules_.vorname), praesident);
     name_->setObjectName("Name");
     vorname_->setObjectName("Vorname");
-    tag_ = Zahlenfeld(praesident, "Tag", 1, 31, rules_.tag);
-    monat_ = Zahlenfeld(praesident, "Monat", 1, 12, rules_.monat);
-    jahr_ = Zahlenfeld(praesident, "Jahr", rules_.GeburtsjahrMin(), rules_.GeburtsjahrMax(), rules_.jahr);
+    tag_ = SpielplanZahl(praesident, "Tag", 1, 31, rules_.tag);
+    monat_ = SpielplanZahl(praesident, "Monat", 1, 12, rules_.monat);
+    jahr_ = SpielplanZahl(praesident, "Jahr", rules_.GeburtsjahrMin(), rules_.GeburtsjahrMax(), rules_.jahr);
     pg->addWidget(new QLabel("Name", praesident), 0, 0);
     pg->addWidget(name_, 0, 1, 1, 3);
     pg->addWidget(new QLabel("Vorname", praesident), 1, 0);

@@ -31,18 +31,18 @@ const CVerein* GewaehlterVerein(const VereinWahl& wahl) {
 }
 
 // A club named in the ranking record by nation number and club number.
-VereinWahl WahlAus(int nation, int verein) {
+VereinWahl WahlAusRangliste(int nation, int verein) {
     VereinWahl wahl{NationNr(nation), verein};
     return GewaehlterVerein(wahl) ? wahl : VereinWahl{};
 }
 
-CKleinigkeiten& Einstellungen() {
+CKleinigkeiten& KleinigkeitenRecord() {
     auto& k = Daten().kleinigkeiten;
     if (!k) k = std::make_unique<CKleinigkeiten>();
     return *k;
 }
 
-CUEFA& Rangliste() {
+CUEFA& RanglisteRecord() {
     auto& u = Daten().uefa;
     if (!u) u = std::make_unique<CUEFA>();
     return *u;
@@ -99,7 +99,7 @@ std::unique_ptr<CLiga> NeueLiga(const CLiga* vorbild, const char* name, const ch
 // ---------------------------------------------------------------- settings
 
 KleinigkeitenRules::KleinigkeitenRules() {
-    const CKleinigkeiten& k = Einstellungen();
+    const CKleinigkeiten& k = KleinigkeitenRecord();
     startjahr_ = std::clamp(int(k.Saisonstartjahr()), kStartjahrMin, kStartjahrMax);
     steuersatz_ = std::clamp(k.TaxRate(), 0, kSteuersatzMax);
     auswechslungen_ = std::clamp(int(k.FriendlySubstitutions()), kAuswechslungenMin, kAuswechslungenMax);
@@ -108,10 +108,10 @@ KleinigkeitenRules::KleinigkeitenRules() {
     tag = std::clamp(k.GeburtsDatum().day, 1, 31);
     monat = std::clamp(k.GeburtsDatum().month, 1, 12);
     jahr = std::clamp(k.GeburtsDatum().year, GeburtsjahrMin(), GeburtsjahrMax());
-    const CUEFA& u = Rangliste();
-    for (int i = 0; i < 3; ++i) sieger[size_t(i)] = WahlAus(u.SecondBlock(i, 0), u.SecondBlock(i, 1));
+    const CUEFA& u = RanglisteRecord();
+    for (int i = 0; i < 3; ++i) sieger[size_t(i)] = WahlAusRangliste(u.SecondBlock(i, 0), u.SecondBlock(i, 1));
     for (size_t i = 0; i < finale.size(); ++i)
-        finale[i] = WahlAus(u.FirstBlock(kFinalBlock[i], 0), u.FirstBlock(kFinalBlock[i], 1));
+        finale[i] = WahlAusRangliste(u.FirstBlock(kFinalBlock[i], 0), u.FirstBlock(kFinalBlock[i], 1));
 }
 
 void KleinigkeitenRules::Startjahr(int jahrNeu) {
@@ -125,7 +125,7 @@ std::string KleinigkeitenRules::VereinName(const VereinWahl& wahl) {
 }
 
 bool KleinigkeitenRules::Uebernehmen() {
-    CKleinigkeiten& k = Einstellungen();
+    CKleinigkeiten& k = KleinigkeitenRecord();
     const int alt = k.Saisonstartjahr();
     // A year read from the file outside the editor's range is only shown
     // clamped; it is written when the user enters a year.
@@ -152,7 +152,7 @@ bool KleinigkeitenRules::Uebernehmen() {
     }
 
     // Only what passed the checks reaches the ranking record.
-    CUEFA& u = Rangliste();
+    CUEFA& u = RanglisteRecord();
     for (int i = 0; i < 3; ++i)
         if (sieger[size_t(i)].Gewaehlt()) {
             u.SecondBlock(i, 0, App().NationNummer[size_t(sieger[size_t(i)].land)]);
