@@ -129,6 +129,44 @@ TEST_F(KleinigkeitenSmall, AYearOutsideTheRangeIsShownClampedAndKeptUntilEntered
     EXPECT_EQ(Daten().kleinigkeiten->Saisonstartjahr(), 1999);
 }
 
+TEST_F(KleinigkeitenSmall, AgesAreBroughtIntoRangeByAgeNotByBirthYear) {
+    // Ages count one less for a birthday after June: a coach born in August
+    // of Y - 31 is 30 and must become 31, not stay 30 with the birth year Y - 31.
+    struct Fall {
+        int tag, monat, jahrVorY;  // birth date, year as Y minus this
+        bool spieler;
+        int jahrNachherVorY, alterNachher;
+    } faelle[] = {
+        {15, 8, 31, false, 32, 31}, {15, 3, 31, false, 31, 31}, {15, 3, 80, false, 70, 70},
+        {15, 9, 71, false, 71, 70}, {10, 9, 16, true, 18, 17},  {1, 3, 60, true, 50, 50},
+        {1, 3, 30, true, 30, 30},
+    };
+    const int y = 2020;
+    Jahr(y);
+    CVerein& v = *Daten().AlleLaender[3]->VereinsListe()[0];
+    for (const auto& f : faelle) {
+        CDatum d;
+        d.Init(f.tag, f.monat, y - f.jahrVorY, 0, 0, 0);
+        if (f.spieler) {
+            auto s = std::make_unique<CSpieler>();
+            s->GeburtsDatum(f.tag, f.monat, y - f.jahrVorY);
+            v.SpielerListe().clear();
+            v.SpielerListe().push_back(std::move(s));
+        } else {
+            CTrainerUndCo t = v.Trainer();
+            t.GeburtsDatum(d);
+            v.Trainer(t);
+        }
+        AlterAnpassen();
+        const CDatum nachher = f.spieler ? v.SpielerListe()[0]->GeburtsDatum() : v.Trainer().GeburtsDatum();
+        EXPECT_EQ(nachher.year, y - f.jahrNachherVorY) << f.monat << "/" << f.jahrVorY;
+        EXPECT_EQ(nachher.month, f.monat);
+        EXPECT_EQ(nachher.day, f.tag);
+        EXPECT_EQ(f.spieler ? v.SpielerListe()[0]->StoredAlter() : v.TrainerAlter(), f.alterNachher)
+            << f.monat << "/" << f.jahrVorY;
+    }
+}
+
 // ---------------------------------------------------------------- on the demo
 
 class KleinigkeitenDemo : public ::testing::Test {
