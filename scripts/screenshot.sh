@@ -7,6 +7,8 @@
 #   screenshot.sh FILE HANDLER [OFFER]   takes the editor that the menu entry HANDLER
 #   opens (a handler of src/shell/MenuCommands.cpp), its chooser answered with
 #   offer OFFER (default 0): the pictures of the manual's pages.
+#   screenshot.sh FILE HANDLER OFFER BUTTON   presses the editor's button of object
+#   name BUTTON first and takes the dialog it opens.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/docs/hauptfenster.png}"
@@ -18,7 +20,8 @@ demo="$root/demo"
 mkdir -p "$(dirname "$out")"
 if [ -n "${2:-}" ]; then
   xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-menu "$2" --screenshot-wahl "${3:-0}"
+    "$build/src/voltaro3-editor" --dir "$demo" --screenshot "$out" --screenshot-menu "$2" --screenshot-wahl "${3:-0}" \
+    ${4:+--screenshot-knopf "$4"}
 else
   # Picture 1 of the animation: the ball with its trail over the pitch.
   xvfb-run -a -s "-screen 0 1024x768x24" \

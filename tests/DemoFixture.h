@@ -14,7 +14,7 @@ public:
     std::filesystem::path Data(const std::string& name) const { return dir_.path() / "DATA.V3" / name; }
 
 private:
-    TempDir dir_;
+    RamDir dir_;
 };
 
 }  // namespace v3test

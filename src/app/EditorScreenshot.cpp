@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -13,24 +14,43 @@
 
 namespace v3 {
 
-void TakeEditorScreenshot(CMainFrame& frame, const std::string& handler, const QString& file, int offer) {
+namespace {
+
+void CloseWithCancel(QDialog* dlg) {
+    if (auto* cancel = dlg->findChild<QAbstractButton*>(kCancelButton))
+        cancel->click();
+    else
+        dlg->reject();
+}
+
+}  // namespace
+
+void TakeEditorScreenshot(CMainFrame& frame, const std::string& handler, const QString& file, int offer,
+                          const QString& button) {
     auto* watch = new QTimer(&frame);
     watch->setInterval(50);
     auto shown = std::make_shared<int>(0);
     auto taken = std::make_shared<bool>(false);
-    QObject::connect(watch, &QTimer::timeout, &frame, [watch, shown, taken, file, offer] {
+    auto opener = std::make_shared<QPointer<QDialog>>();
+    QObject::connect(watch, &QTimer::timeout, &frame, [watch, shown, taken, file, offer, button, opener] {
         auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dlg || !dlg->isVisible()) return;
+        if (!dlg || !dlg->isVisible() || dlg == opener->data()) return;
         if (AnswerChooser(dlg, offer)) return;
         // Let the editor lay itself out and paint before it is grabbed.
         if (++*shown < 10) return;
+        if (!button.isEmpty() && !*opener) {
+            auto* b = dlg->findChild<QAbstractButton*>(button);
+            if (!b) return;
+            *opener = dlg;
+            *shown = 0;
+            QTimer::singleShot(0, b, &QAbstractButton::click);
+            return;
+        }
         watch->stop();
         *taken = dlg->grab().save(file);
         std::fprintf(stderr, "Bildschirmfoto: %s\n", file.toLocal8Bit().constData());
-        if (auto* cancel = dlg->findChild<QAbstractButton*>(kCancelButton))
-            cancel->click();
-        else
-            dlg->reject();
+        CloseWithCancel(dlg);
+        if (QDialog* first = opener->data()) QTimer::singleShot(0, first, [first] { CloseWithCancel(first); });
     });
     QTimer::singleShot(300, &frame, [&frame, handler, watch, taken] {
         watch->start();

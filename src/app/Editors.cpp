@@ -4,6 +4,7 @@
 #include "editors/fangesang/FangesangEditors.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
+#include "editors/spielplan/SpielplanEditors.h"
 #include "editors/verein/VereinDialogs.h"
 
 namespace v3 {
@@ -16,6 +17,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterFangesangEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
+    RegisterSpielplanEditors(editors);
     RegisterVereinEditors(editors);
 }
 

@@ -41,15 +41,20 @@ int main(int argc, char* argv[]) {
     shotMenuOption.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption shotChoiceOption("screenshot-wahl", "", "nummer", "0");
     shotChoiceOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    // With --screenshot-knopf the editor's button of that object name is
+    // pressed first and the dialog it opens is taken instead.
+    QCommandLineOption shotButtonOption("screenshot-knopf", "", "name");
+    shotButtonOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(dirOption);
     parser.addOption(shotOption);
     parser.addOption(shotPictureOption);
     parser.addOption(shotMenuOption);
     parser.addOption(shotChoiceOption);
+    parser.addOption(shotButtonOption);
     parser.addPositionalArgument("-F", "Vollbildmodus.");
     // "-F" and "/F" are the program's switch, not options of the parser.
     const QStringList withValue{"--dir", "--screenshot", "--screenshot-bild", "--screenshot-menu",
-                                "--screenshot-wahl"};
+                                "--screenshot-wahl", "--screenshot-knopf"};
     QStringList arguments = qapp.arguments();
     QStringList switches;
     QStringList forParser{arguments.value(0)};
@@ -91,7 +96,7 @@ int main(int argc, char* argv[]) {
 
     if (screenshot && parser.isSet(shotMenuOption)) {
         v3::TakeEditorScreenshot(*app.Frame(), parser.value(shotMenuOption).toStdString(), parser.value(shotOption),
-                             parser.value(shotChoiceOption).toInt());
+                             parser.value(shotChoiceOption).toInt(), parser.value(shotButtonOption));
     } else if (screenshot) {
         const QString file = parser.value(shotOption);
         const int picture = parser.value(shotPictureOption).toInt();
