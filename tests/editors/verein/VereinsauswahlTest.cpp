@@ -14,6 +14,7 @@
 #include "records/Ausruester.h"
 #include "records/Land.h"
 #include "records/Liga.h"
+#include "records/Nation.h"
 #include "records/V3File.h"
 
 using namespace v3;
@@ -466,6 +467,27 @@ TEST_F(Welt, NameListRenamesWithTrimAndRefusesShortAndDuplicateNames) {
     EXPECT_EQ(amateure[0]->Name(), "Erster");  // only OK writes back
     liste.Ok();
     EXPECT_EQ(amateure[0]->Name(), "Neuer Klub");
+}
+
+TEST_F(Welt, NonEuropeanClubsGroupedByNationAndRenamedOnlyOnOk) {
+    for (const char* name : {"Brasilien", "Japan"}) {
+        Daten().NationenListe.push_back(std::make_unique<CNation>());
+        Daten().NationenListe.back()->Name(name);
+    }
+    for (auto [name, nation] : {std::pair{"Santos", 0}, {"Flamengo", 0}, {"Urawa", 1}}) {
+        Daten().IVereineListe.push_back(std::make_unique<CIVerein>());
+        Daten().IVereineListe.back()->Name(name);
+        Daten().IVereineListe.back()->Kennzahl(nation);
+    }
+    CIVereineListe liste;
+    EXPECT_EQ(liste.Zeile(0), "Brasilien :\tSantos");
+    EXPECT_EQ(liste.Zeile(1), "\tFlamengo");
+    EXPECT_EQ(liste.Zeile(2), "Japan :\tUrawa");
+    EXPECT_FALSE(liste.Umbenennen(1, "Fla"));
+    EXPECT_TRUE(liste.Umbenennen(1, " Santos "));  // no duplicate check here
+    EXPECT_EQ(Daten().IVereineListe[1]->Name(), "Flamengo");
+    liste.Ok();
+    EXPECT_EQ(Daten().IVereineListe[1]->Name(), "Santos");
 }
 
 }  // namespace
