@@ -35,6 +35,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
+TEST(VereinsauswahlGui, AmateurClubNamesRenamedInTheList) {
+    ScopedAppState state;
+    ScriptedUserInterface ui;
+    state->SetUserInterface(&ui);
+    state->AktuellesLand = 0;
+    Daten().AlleLaender.push_back(std::make_unique<CLand>());
+    auto& amateure = Daten().AlleLaender[0]->AmateurVereine();
+    ASSERT_GE(amateure.size(), 2u);
+    CVereinsNameAendernDlg dlg(0, nullptr);
+    EXPECT_EQ(dlg.windowTitle(), "Amateurvereinsauswahl - Deutschland");
+    // The box is asked again after a refused name.
+    std::vector<std::string> versuche = {"ab", "Neuer Amateurklub"};
+    dlg.box = [&](const std::string&, const std::function<bool(const std::string&)>& nehmen) {
+        for (const auto& v : versuche)
+            if (nehmen(v)) return true;
+        return false;
+    };
+    dlg.Liste()->setCurrentRow(0);
+    dlg.findChild<QPushButton*>("Bearbeiten")->click();
+    EXPECT_EQ(dlg.Liste()->item(0)->text(), "Neuer Amateurklub");
+    EXPECT_EQ(dlg.Liste()->currentRow(), 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Der Name muß mindestens 4 Zeichen lang sein!");
+    EXPECT_NE(amateure[0]->Name(), "Neuer Amateurklub");
+    dlg.findChild<QPushButton*>(kOkButton)->click();
+    EXPECT_EQ(amateure[0]->Name(), "Neuer Amateurklub");
+}
+
 #ifdef V3_HAVE_DEMO
 
 std::vector<std::string> CrLfZeilen(const std::string& bytes) {
@@ -124,25 +152,6 @@ TEST(VereinsauswahlGui, RenamedClubAndPaintedCrestReachTheFilesOnlyThroughTakeOv
             }
         EXPECT_EQ(geaendert, 1);
     }
-}
-
-TEST(VereinsauswahlGui, AmateurClubNamesRenamedInTheList) {
-    Demo d;
-    App().AktuellesLand = 0;
-    CVereinsNameAendernDlg dlg(0, nullptr);
-    EXPECT_EQ(dlg.windowTitle(), "Amateurvereinsauswahl - " + QString::fromStdString(Cp1252ToUtf8(App().Laendername[0])));
-    std::vector<std::string> versuche = {"ab", "Neuer Amateurklub"};
-    dlg.box = [&](const std::string&, const std::function<bool(const std::string&)>& nehmen) {
-        for (const auto& v : versuche)
-            if (nehmen(v)) return true;
-        return false;
-    };
-    dlg.Liste()->setCurrentRow(0);
-    dlg.findChild<QPushButton*>("Bearbeiten")->click();
-    EXPECT_EQ(dlg.Liste()->item(0)->text(), "Neuer Amateurklub");
-    EXPECT_EQ(dlg.Liste()->currentRow(), 1);
-    dlg.findChild<QPushButton*>(kOkButton)->click();
-    EXPECT_EQ(Daten().AlleLaender[0]->AmateurVereine()[0]->Name(), "Neuer Amateurklub");
 }
 
 // The pictures of the manual page: written only when V3_HANDBUCH_BILDER names
