@@ -183,6 +183,28 @@ TEST_F(Welt, UebernehmenPutsTheClubsBackInNumberOrder) {
     EXPECT_EQ(liste[1]->Name(), "Neuer Name");
 }
 
+TEST_F(Welt, FormerPlayersFollowTheSquadModeOnly) {
+    Daten().ExSpielerListe.push_back(std::make_unique<CExSpieler>());
+    {
+        CVereinsauswahl a(1);
+        ASSERT_EQ(a.ExSpieler().size(), 1u);
+        a.ExSpieler().push_back(std::make_unique<CExSpieler>());
+        a.Abbrechen();
+        EXPECT_EQ(Daten().ExSpielerListe.size(), 1u);
+    }
+    {
+        CVereinsauswahl a(1);
+        a.ExSpieler().push_back(std::make_unique<CExSpieler>());
+        a.Uebernehmen();
+        EXPECT_EQ(Daten().ExSpielerListe.size(), 2u);
+    }
+    {
+        CVereinsauswahl a(0);  // the club mode keeps the document's former players
+        a.Uebernehmen();
+        EXPECT_EQ(Daten().ExSpielerListe.size(), 2u);
+    }
+}
+
 TEST_F(Welt, CrestStagingThatCannotBeWrittenIsReported) {
     v3test::WriteBytes(Wappen("VW_D1.BMP"), DefaultWappen());
     fs::create_directories(Wappen("TempLocD1.BMP"));  // a folder where the file should go
