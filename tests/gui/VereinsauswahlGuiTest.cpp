@@ -154,6 +154,26 @@ TEST(VereinsauswahlGui, RenamedClubAndPaintedCrestReachTheFilesOnlyThroughTakeOv
     }
 }
 
+TEST(VereinsauswahlGui, SquadModeOpensTheSquadEditorOnTheWorkingClub) {
+    Demo d;
+    ASSERT_TRUE(App().LadenOk);
+    CVereinsauswahlDlg dlg(1, nullptr);
+    dlg.show();
+    ASSERT_GT(dlg.VereinsListe()->count(), 0);
+    const CVerein* verein = dlg.Auswahl().Vereine()[0].get();
+    QString geoeffnet;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(editor);
+        geoeffnet = editor->metaObject()->className();
+        editor->findChild<QPushButton*>(kCancelButton)->click();
+    });
+    dlg.findChild<QPushButton*>("Editieren")->click();
+    EXPECT_EQ(geoeffnet, "v3::CSpielerEditorDlg");
+    EXPECT_EQ(dlg.Auswahl().Vereine()[0].get(), verein);  // cancelled: the working club stays
+    dlg.findChild<QPushButton*>(kCancelButton)->click();
+}
+
 // The pictures of the manual page: written only when V3_HANDBUCH_BILDER names
 // a folder (scripts/handbuch-vereine.sh).
 TEST(VereinsauswahlGui, HandbuchBilder) {

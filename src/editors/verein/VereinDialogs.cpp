@@ -11,6 +11,8 @@ void RegisterVereinEditors(CEditorRegistry& editors) {
     editors.Register("OnInternationalTeam",
                      [&editors](const CommandArgs&) { return RunNationalteamTrikotDialog(editors.Parent()); });
     editors.Register("OnVereinsAuswahl", [&editors](const CommandArgs&) { return RunVereinsauswahl(0, editors.Parent()); });
+    editors.Register("OnVereinespielerSpieler",
+                     [&editors](const CommandArgs&) { return RunVereinsauswahl(1, editors.Parent()); });
     editors.Register("OnAmateuervereineAuswahl",
                      [&editors](const CommandArgs&) { return RunVereinsNameAendernDlg(0, editors.Parent()); });
     editors.Register("OnInternationalAusruester",

@@ -12,6 +12,7 @@
 
 #include "check/DatenCheckDlg.h"
 #include "check/core/CheckRun.h"
+#include "editors/spieler/SpielerEditorDlg.h"
 #include "editors/verein/VereinsEditorDlg.h"
 #include "shell/CountryChooser.h"
 #include "ui/PictureLoader.h"
@@ -24,6 +25,9 @@ CVereinsauswahlDlg::CVereinsauswahlDlg(int modus, QWidget* parent) : CDialogBM(1
     setObjectName("CVereinsauswahlDlg");
     setWindowTitle("Vereinsauswahl");
     auswahl_ = std::make_unique<CVereinsauswahl>(modus);
+    kaderEditor = [](CVereinsauswahl& auswahl, int land, CVerein& verein, QWidget* eltern) {
+        return RunSpielerEditorModus1(auswahl.Set(), land, verein, eltern);
+    };
 
     auto* layout = new QGridLayout(this);
     laender_ = new QListWidget(this);
@@ -155,7 +159,7 @@ void CVereinsauswahlDlg::OnEditieren() {
     const auto wappen = auswahl_->BearbeitenVorbereiten(zeile);
     if (wappen.empty()) return;
     LandArbeit& arbeit = auswahl_->Land(land);
-    CVereinsEditorDlg dlg(verein, arbeit.vereine, arbeit.amateure, arbeit.bonus, land, wappen, this);
+    CVereinsEditorDlg dlg(verein, auswahl_->Vereine(land), arbeit.amateure, arbeit.bonus, land, wappen, this);
     if (vorEditor) vorEditor(dlg);
     if (dlg.exec() == QDialog::Accepted) {
         Fuellen(auswahl_->Bearbeitet(zeile, dlg.Editor().GetVerein(), dlg.Editor().Amateure()));
@@ -167,7 +171,7 @@ void CVereinsauswahlDlg::OnEditieren() {
 void CVereinsauswahlDlg::OnSpielerSuchen() {
     CheckSources quellen;
     for (int l = 0; l < kLaenderSlots; ++l)
-        quellen.vereinsListen.push_back(auswahl_->Land(l).angeboten ? &auswahl_->Land(l).vereine : nullptr);
+        quellen.vereinsListen.push_back(auswahl_->Land(l).angeboten ? &auswahl_->Vereine(l) : nullptr);
     if (modus_ == 1) quellen.exSpieler = &auswahl_->ExSpieler();
     CDatenCheckDlg dlg(this, quellen);
     dlg.exec();

@@ -30,7 +30,7 @@ public:
     // Called with each club editor before it runs (tests drive it from here).
     std::function<void(CVereinsEditorDlg&)> vorEditor;
     // Mode 1: opens the squad editor for a club of the working set; true
-    // when its result was applied. Not set: the squad editor is not at hand.
+    // when its result was applied (the squad editor by default).
     std::function<bool(CVereinsauswahl&, int land, CVerein& verein, QWidget* parent)> kaderEditor;
 
     // "Abbrechen", Escape and closing the window: the working set is dropped.

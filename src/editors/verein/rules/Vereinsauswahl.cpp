@@ -49,6 +49,7 @@ const char* WappenOrigPrefix(bool bonus) { return bonus ? "BW_" : "VW_"; }
 
 CVereinsauswahl::CVereinsauswahl(int modus) : modus_(modus) {
     auto& daten = Daten();
+    set_.laender.resize(kLaenderSlots);
     App().ui->ProgressOpen("Bitte einen Moment Geduld...", 0, kLaenderSlots);
     App().ui->ProgressSetStep(1);
     for (int l = 0; l < kLaenderSlots; ++l) {
@@ -63,27 +64,28 @@ CVereinsauswahl::CVereinsauswahl(int modus) : modus_(modus) {
         const int nation = App().NationNummer[size_t(l)];
         if (nation >= 0 && size_t(nation) < daten.NationenListe.size() && daten.NationenListe[size_t(nation)])
             arbeit.titel += daten.NationenListe[size_t(nation)]->Kuerzel();
-        arbeit.vereine.reserve(land.VereinsListe().size());
+        SelectionCountry& listen = set_.laender[size_t(l)];
+        listen.copied = true;
+        listen.vereine.reserve(land.VereinsListe().size());
         for (const auto& v : land.VereinsListe()) {
             if (!v) continue;
-            arbeit.vereine.push_back(std::make_unique<CVerein>(*v));
+            listen.vereine.push_back(std::make_unique<CVerein>(*v));
             if (v->Amateurabteilung() != 0) ++arbeit.amateure;
-            kadergroessen_[{l, v->VereinsNummer()}] = int(v->SpielerListe().size());
+            set_.groessen.Set(l, v->VereinsNummer(), int(v->SpielerListe().size()));
         }
         for (const auto& t : land.Coaches())
-            if (t) arbeit.trainer.push_back(std::make_unique<CTrainerUndCo>(*t));
+            if (t) listen.trainer.push_back(std::make_unique<CTrainerUndCo>(*t));
         for (const auto& m : land.Managers())
-            if (m) arbeit.manager.push_back(std::make_unique<CManager>(*m));
+            if (m) listen.manager.push_back(std::make_unique<CManager>(*m));
     }
     if (modus_ == 1)
         for (const auto& e : daten.ExSpielerListe)
-            if (e) exSpieler_.push_back(std::make_unique<CExSpieler>(*e));
+            if (e) set_.exSpieler.push_back(std::make_unique<CExSpieler>(*e));
     App().ui->ProgressClose();
 }
 
 int CVereinsauswahl::Kadergroesse(int land, int vereinsNummer) const {
-    auto it = kadergroessen_.find({land, vereinsNummer});
-    return it == kadergroessen_.end() ? 0 : it->second;
+    return set_.groessen.Size(land, vereinsNummer);
 }
 
 std::vector<int> CVereinsauswahl::AngeboteneLaender() const {
@@ -158,12 +160,12 @@ std::string CVereinsauswahl::Zeile(const CVerein& verein) const {
 
 std::vector<std::string> CVereinsauswahl::Zeilen() const {
     std::vector<std::string> result;
-    for (const auto& v : laender_[size_t(land_)].vereine) result.push_back(Zeile(*v));
+    for (const auto& v : Vereine(land_)) result.push_back(Zeile(*v));
     return result;
 }
 
 fs::path CVereinsauswahl::Vorschau(int zeile) const {
-    const auto& vereine = laender_[size_t(land_)].vereine;
+    const auto& vereine = Vereine(land_);
     if (zeile < 0 || size_t(zeile) >= vereine.size()) return {};
     const bool bonus = laender_[size_t(land_)].bonus == 2;
     const std::string name = WappenName(land_, vereine[size_t(zeile)]->VereinsNummer());
@@ -251,16 +253,18 @@ int CVereinsauswahl::NichtBearbeitet(int zeile) {
 
 void CVereinsauswahl::Uebernehmen() {
     auto& daten = Daten();
-    if (modus_ == 1) daten.ExSpielerListe = std::move(exSpieler_);
+    if (modus_ == 1) daten.ExSpielerListe = std::move(set_.exSpieler);
     for (int l = 0; l < kLaenderSlots; ++l) {
         LandArbeit& arbeit = laender_[size_t(l)];
         if (!arbeit.angeboten || size_t(l) >= daten.AlleLaender.size() || !daten.AlleLaender[size_t(l)]) continue;
         CLand& land = *daten.AlleLaender[size_t(l)];
-        std::stable_sort(arbeit.vereine.begin(), arbeit.vereine.end(),
+        SelectionCountry& listen = set_.laender[size_t(l)];
+        std::stable_sort(listen.vereine.begin(), listen.vereine.end(),
                          [](const auto& a, const auto& b) { return a->VereinsNummer() < b->VereinsNummer(); });
-        land.VereinsListe(std::move(arbeit.vereine));
-        land.Coaches() = std::move(arbeit.trainer);
-        land.Managers() = std::move(arbeit.manager);
+        land.VereinsListe(std::move(listen.vereine));
+        land.Coaches() = std::move(listen.trainer);
+        land.Managers() = std::move(listen.manager);
+        listen = SelectionCountry{};
         arbeit = LandArbeit{};
     }
     if (modus_ == 0) {
@@ -290,8 +294,7 @@ void CVereinsauswahl::Abbrechen() {
         }
     beruehrt_.clear();
     beruehrtBonus_.clear();
-    kadergroessen_.clear();
-    exSpieler_.clear();
+    set_ = SquadWorkingSet{};
     for (auto& arbeit : laender_) arbeit = LandArbeit{};
 }
 

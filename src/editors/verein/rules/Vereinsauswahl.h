@@ -20,6 +20,7 @@
 
 #include "base/AppState.h"
 #include "dataset/DataSet.h"
+#include "editors/spieler/rules/SquadEditor.h"
 #include "records/ExSpieler.h"
 #include "records/Manager.h"
 #include "records/TrainerUndCo.h"
@@ -33,15 +34,12 @@ inline constexpr int kLigaKeine = 127;
 // Sort keys of the club list's headers.
 enum SortKey : int { kSortName = 1, kSortStaerke = 2, kSortLiga = 3 };
 
-// The working set of one country.
+// What the selection knows of one country beside its working lists.
 struct LandArbeit {
     bool angeboten = false;  // has lists and is offered
     int bonus = 0;           // CLand::BonusLand
     std::string titel;       // name, tab, abbreviation (code page 1252)
-    Liste<CVerein> vereine;
-    Liste<CTrainerUndCo> trainer;
-    Liste<CManager> manager;
-    int amateure = 0;  // clubs with an amateur link
+    int amateure = 0;        // clubs with an amateur link
 };
 
 // "%.2f" of the program's own: integer part, point, hundredths after adding
@@ -77,8 +75,13 @@ public:
     uint16_t Sortierfolge() const { return sortierfolge_; }
     void Sortierfolge(uint16_t v) { sortierfolge_ = v; }
 
-    // The club list of the current country and its lines (code page 1252).
-    Liste<CVerein>& Vereine() { return laender_[size_t(land_)].vereine; }
+    // The working clubs of a country (of the current one), and the lines
+    // of the current one (code page 1252).
+    Liste<CVerein>& Vereine(int land) { return set_.laender[size_t(land)].vereine; }
+    const Liste<CVerein>& Vereine(int land) const { return set_.laender[size_t(land)].vereine; }
+    Liste<CVerein>& Vereine() { return Vereine(land_); }
+    // The working set the squad editor (mode 1) works on.
+    SquadWorkingSet& Set() { return set_; }
     std::string Zeile(const CVerein& verein) const;
     std::vector<std::string> Zeilen() const;
 
@@ -101,7 +104,7 @@ public:
     int Kadergroesse(int land, int vereinsNummer) const;
 
     // Mode 1: the working copy of the former players.
-    Liste<CExSpieler>& ExSpieler() { return exSpieler_; }
+    Liste<CExSpieler>& ExSpieler() { return set_.exSpieler; }
 
     // "Übernehmen": every offered country's clubs (sorted by club number),
     // coaches and managers, and in mode 1 the former players, go into the data
@@ -122,8 +125,7 @@ private:
     int land_ = 0;
     uint16_t sortierfolge_ = 0;
     std::array<LandArbeit, kLaenderSlots> laender_;
-    Liste<CExSpieler> exSpieler_;
-    std::map<std::pair<int, int>, int> kadergroessen_;
+    SquadWorkingSet set_;
     std::vector<std::string> beruehrt_, beruehrtBonus_;
 };
 
