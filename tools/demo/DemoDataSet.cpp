@@ -1406,6 +1406,8 @@ void Builder::BaueInternationales() {
         if (herkunft == kHerkunftAsien || herkunft > kBonusLandIndex) herkunft = 1;
         ClubName c = NeuerVerein(herkunft);
         Need(v->Name(c.name), "IVerein: Name");
+        // The club's one number names its nation: the editor groups the list by it.
+        v->Kennzahl(nation);
         d.IVereineListe.push_back(std::move(v));
     }
     // International referees of many nations.

@@ -1,7 +1,8 @@
 #pragma once
-// The menu entries of the club area's pages and dialogs: International →
-// "Nationaltrikots". The kit, crest and map pages and the stadium editor are
-// hosted by the club editor.
+// The menu entries of the club area: National → "Vereine" and "Spieler" (the
+// club selection in its two modes) and "Amateurvereine"; International → "Nationaltrikots",
+// "Außereuropäische Vereine" and "Ausrüster". The kit, crest and map pages and
+// the stadium editor are hosted by the club editor.
 namespace v3 {
 
 class CEditorRegistry;
