@@ -3,6 +3,7 @@
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/verein/VereinDialogs.h"
+#include "editors/wettbewerb/WettbewerbEditors.h"
 
 namespace v3 {
 
@@ -13,6 +14,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
     RegisterVereinEditors(editors);
+    RegisterWettbewerbEditors(editors);
 }
 
 }  // namespace v3

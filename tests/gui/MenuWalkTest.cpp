@@ -35,8 +35,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // Files of DATA.V3 that an editor's OK writes differently on purpose, by menu
-// handler: file name and why. Empty while no editor's OK changes a byte.
-const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {};
+// handler: file name and why.
+const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {
+    {"OnBesonderesUefa5jahreswertung", {{"Kleinig.sav", "the ranking is written back sorted by its points"}}},
+};
 
 enum class Schliessen { Abbrechen, Ok };
 
