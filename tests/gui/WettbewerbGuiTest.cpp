@@ -88,85 +88,62 @@ protected:
     CEDITORDoc doc;
 };
 
-TEST_F(WettbewerbGui, WorldsBestKeinSpielerRemovesATitleAndTheChooserOffersNoKeeper) {
+// One load of the demo for the editors that change the data set: each driven
+// through its widgets and closed with OK, then one save and read-back.
+TEST_F(WettbewerbGui, EditorsChangeTheDataSetThroughTheirWidgets) {
     // A holder of an ability title in the demo.
     CSpieler* halter = nullptr;
     int n = 0;
-    for (const auto& land : Daten().AlleLaender)
-        for (const auto& v : land->VereinsListe())
-            for (const auto& p : v->SpielerListe())
-                if (!halter && p->BesterSpieler() > 0) halter = p.get(), n = p->BesterSpieler();
-    ASSERT_NE(halter, nullptr) << "the demo names world's best players";
-
-    // The chooser in its ability mode: "Kein Spieler" first, never a keeper.
     {
-        CSpielerholenDlg chooser(kHolenFaehigkeit, std::string(), nullptr, n);
-        ASSERT_GT(chooser.Players()->count(), 0);
-        EXPECT_EQ(chooser.Players()->item(0)->text(), "Kein Spieler");
-        for (int c = 0; c < chooser.Countries()->count(); c += 7) {
-            chooser.Countries()->setCurrentRow(c);
-            for (int i = 1; i < chooser.Players()->count(); ++i)
-                EXPECT_FALSE(chooser.Players()->item(i)->text().startsWith("T\t"));
-        }
-        chooser.Players()->setCurrentRow(0);
-        chooser.accept();
-        EXPECT_EQ(chooser.result(), QDialog::Accepted);
-        EXPECT_EQ(chooser.ChosenPlayer(), nullptr);
-    }
-
-    CWeltBesteSpielerDlg dlg;
-    EXPECT_NE(dlg.FaehigkeitText(n)->text(), "Kein Spieler\n");
-    dlg.waehle = [](int mode, int) -> std::optional<Titelhalter> {
-        EXPECT_EQ(mode, kHolenFaehigkeit);
-        return Titelhalter{};
-    };
-    dlg.FaehigkeitKnopf(n)->click();
-    EXPECT_EQ(dlg.FaehigkeitText(n)->text(), "Kein Spieler\n");
-    EXPECT_EQ(halter->BesterSpieler(), n) << "nothing changes before OK";
-    WbKlick(&dlg, kOkButton);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(halter->BesterSpieler(), 0);
-    SaveAndReload([n] {
         for (const auto& land : Daten().AlleLaender)
             for (const auto& v : land->VereinsListe())
-                for (const auto& p : v->SpielerListe()) EXPECT_NE(p->BesterSpieler(), n);
-    });
-}
+                for (const auto& p : v->SpielerListe())
+                    if (!halter && p->BesterSpieler() > 0) halter = p.get(), n = p->BesterSpieler();
+        ASSERT_NE(halter, nullptr) << "the demo names world's best players";
 
-TEST_F(WettbewerbGui, StatisticsShowTheirFiguresReadOnly) {
-    CStatistikDlg dlg;
-    const Statistik& s = dlg.Figures();
-    EXPECT_GT(s.spieler, 10000);
-    ASSERT_GE(dlg.Spieler()->count(), 3);
-    EXPECT_EQ(dlg.Spieler()->item(dlg.Spieler()->count() - 1)->text().toStdString().substr(0, 6), "Gesamt");
-    EXPECT_EQ(dlg.Staerken()->count(), 12);
-    EXPECT_EQ(dlg.Positionen()->count(), 10);
-    auto* meiste = dlg.findChild<QLineEdit*>("MeisteSpieler");
-    ASSERT_NE(meiste, nullptr);
-    EXPECT_TRUE(meiste->isReadOnly());
-    EXPECT_FALSE(meiste->text().isEmpty());
-    EXPECT_EQ(dlg.findChild<QAbstractButton*>(kCancelButton), nullptr);
-}
+        // The chooser in its ability mode: "Kein Spieler" first, never a keeper.
+        {
+            CSpielerholenDlg chooser(kHolenFaehigkeit, std::string(), nullptr, n);
+            ASSERT_GT(chooser.Players()->count(), 0);
+            EXPECT_EQ(chooser.Players()->item(0)->text(), "Kein Spieler");
+            for (int c = 0; c < chooser.Countries()->count(); c += 7) {
+                chooser.Countries()->setCurrentRow(c);
+                for (int i = 1; i < chooser.Players()->count(); ++i)
+                    EXPECT_FALSE(chooser.Players()->item(i)->text().startsWith("T\t"));
+            }
+            chooser.Players()->setCurrentRow(0);
+            chooser.accept();
+            EXPECT_EQ(chooser.result(), QDialog::Accepted);
+            EXPECT_EQ(chooser.ChosenPlayer(), nullptr);
+        }
 
-TEST_F(WettbewerbGui, NationalCompetitionNamesReachTheCountry) {
-    App().AktuellesLand = 1;
-    CNationaleWettbewerbeDlg dlg(1);
-    ASSERT_NE(dlg.Name(0), nullptr);
-    dlg.Name(0)->setText("Oberliga");
-    dlg.Pokal()->setText("P");  // too short: refused, the dialog stays open
-    WbKlick(&dlg, kOkButton);
-    EXPECT_NE(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(ui.messages.size(), 1u);
-    dlg.Pokal()->setText("Landespokal");
-    WbKlick(&dlg, kOkButton);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    SaveAndReload([] {
-        EXPECT_EQ(Daten().AlleLaender[1]->Ligen()[0]->Name(), "Oberliga");
-        EXPECT_EQ(Daten().AlleLaender[1]->PokalName(), "Landespokal");
-    });
-}
-
-TEST_F(WettbewerbGui, HostAndRankingChangesAreKeptOnUebernehmen) {
+        CWeltBesteSpielerDlg dlg;
+        EXPECT_NE(dlg.FaehigkeitText(n)->text(), "Kein Spieler\n");
+        dlg.waehle = [](int mode, int) -> std::optional<Titelhalter> {
+            EXPECT_EQ(mode, kHolenFaehigkeit);
+            return Titelhalter{};
+        };
+        dlg.FaehigkeitKnopf(n)->click();
+        EXPECT_EQ(dlg.FaehigkeitText(n)->text(), "Kein Spieler\n");
+        EXPECT_EQ(halter->BesterSpieler(), n) << "nothing changes before OK";
+        WbKlick(&dlg, kOkButton);
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(halter->BesterSpieler(), 0);
+    }
+    {
+        App().AktuellesLand = 1;
+        CNationaleWettbewerbeDlg dlg(1);
+        ASSERT_NE(dlg.Name(0), nullptr);
+        dlg.Name(0)->setText("Oberliga");
+        dlg.Pokal()->setText("P");  // too short: refused, the dialog stays open
+        WbKlick(&dlg, kOkButton);
+        EXPECT_NE(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(ui.messages.size(), 1u);
+        ui.messages.clear();
+        dlg.Pokal()->setText("Landespokal");
+        WbKlick(&dlg, kOkButton);
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    }
     CWMEMDlg hosts;
     ASSERT_EQ(hosts.List()->count(), 50);
     hosts.List()->setCurrentRow(1);
@@ -195,6 +172,13 @@ TEST_F(WettbewerbGui, HostAndRankingChangesAreKeptOnUebernehmen) {
     WbKlick(&ranking, kOkButton);
 
     SaveAndReload([&] {
+        for (const auto& land : Daten().AlleLaender)
+            for (const auto& v : land->VereinsListe())
+                for (const auto& p : v->SpielerListe()) EXPECT_NE(p->BesterSpieler(), n);
+
+        EXPECT_EQ(Daten().AlleLaender[1]->Ligen()[0]->Name(), "Oberliga");
+        EXPECT_EQ(Daten().AlleLaender[1]->PokalName(), "Landespokal");
+
         EXPECT_EQ(Daten().EMWMListe.size(), 50u);
         bool found = false;
         for (const auto& e : Daten().EMWMListe) found |= e->Nation() == gewaehlt;
@@ -204,7 +188,22 @@ TEST_F(WettbewerbGui, HostAndRankingChangesAreKeptOnUebernehmen) {
     });
 }
 
-TEST_F(WettbewerbGui, GroupEditors) {
+// The editors that only check or show: statistics and the group editors.
+TEST_F(WettbewerbGui, StatisticsAndGroupEditors) {
+    {
+        CStatistikDlg dlg;
+        const Statistik& s = dlg.Figures();
+        EXPECT_GT(s.spieler, 10000);
+        ASSERT_GE(dlg.Spieler()->count(), 3);
+        EXPECT_EQ(dlg.Spieler()->item(dlg.Spieler()->count() - 1)->text().toStdString().substr(0, 6), "Gesamt");
+        EXPECT_EQ(dlg.Staerken()->count(), 12);
+        EXPECT_EQ(dlg.Positionen()->count(), 10);
+        auto* meiste = dlg.findChild<QLineEdit*>("MeisteSpieler");
+        ASSERT_NE(meiste, nullptr);
+        EXPECT_TRUE(meiste->isReadOnly());
+        EXPECT_FALSE(meiste->text().isEmpty());
+        EXPECT_EQ(dlg.findChild<QAbstractButton*>(kCancelButton), nullptr);
+    }
     CLaenderTurnierEditorDlg em(1);
     int sichtbar = 0;
     for (int g = 0; g < 8; ++g) sichtbar += em.GroupButton(g)->isHidden() ? 0 : 1;
