@@ -24,6 +24,7 @@ QListWidget* StatListe(QWidget* parent, const std::vector<std::string>& lines, s
     list->setItemDelegate(new CTabStopDelegate(std::move(stops), list));
     for (const auto& l : lines) list->addItem(Qt8(l));
     list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -32,6 +33,7 @@ QLineEdit* StatFeld(QWidget* parent, const std::string& cp1252, const char* name
     e->setReadOnly(true);
     e->setObjectName(name);
     e->setFocusPolicy(Qt::NoFocus);
+    e->setCursorPosition(0);  // a long text shows its beginning
     return e;
 }
 
@@ -52,44 +54,66 @@ CStatistikDlg::CStatistikDlg(QWidget* parent) : CDialogBM(0, parent), statistik_
     const Statistik& s = statistik_;
     auto* layout = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
+    layout->addLayout(columns, 1);
+
+    // Left: the player counts by league, by strength and by position.
+    auto* links = new QVBoxLayout;
     spieler_ = StatListe(this, SpielerZeilen(s, Daten()), {20, 80}, "AnzahlSpieler");
     staerken_ = StatListe(this, StaerkeZeilen(s), {15, 21, 25, 29}, "Staerken");
     positionen_ = StatListe(this, PositionsZeilen(s), {20, 26, 30, 34}, "Positionen");
-    spieler_->setMinimumWidth(230);
-    columns->addWidget(StatGruppe(this, "Anzahl Spieler gesamt", spieler_), 3);
-    columns->addWidget(StatGruppe(this, "St\xC3\xA4rken", staerken_), 1);
-    columns->addWidget(StatGruppe(this, "Positionen", positionen_), 1);
-    layout->addLayout(columns, 1);
+    links->addWidget(StatGruppe(this, "Anzahl Spieler gesamt", spieler_), 1);
+    auto* zaehler = new QHBoxLayout;
+    zaehler->addWidget(StatGruppe(this, "St\xC3\xA4rken", staerken_));
+    zaehler->addWidget(StatGruppe(this, "Positionen", positionen_));
+    links->addLayout(zaehler, 1);
+    columns->addLayout(links, 1);
 
-    auto* grid = new QGridLayout;
-    int row = 0;
-    auto add = [&](const char* label, const std::string& a, const std::string& b, const char* name) {
+    // Right: the extremes and averages, each a name and a figure.
+    auto* rechts = new QVBoxLayout;
+    auto gruppe = [&](const char* title) {
+        auto* box = new QGroupBox(QString::fromUtf8(title), this);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(6, 4, 6, 4);
+        grid->setVerticalSpacing(3);
+        grid->setColumnStretch(1, 1);
+        rechts->addWidget(box);
+        return grid;
+    };
+    auto add = [&](QGridLayout* grid, const char* label, const std::string& a, const std::string& b, const char* name) {
+        const int row = grid->rowCount();
         grid->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
-        grid->addWidget(StatFeld(this, a, name), row, 1);
-        if (!b.empty()) grid->addWidget(StatFeld(this, b, (std::string(name) + "Wert").c_str()), row, 2);
-        ++row;
+        grid->addWidget(StatFeld(this, a, name), row, 1, 1, b.empty() ? 2 : 1);
+        if (!b.empty()) {
+            QLineEdit* wert = StatFeld(this, b, (std::string(name) + "Wert").c_str());
+            wert->setAlignment(Qt::AlignRight);
+            wert->setFixedWidth(58);
+            grid->addWidget(wert, row, 2);
+        }
     };
     auto zahl = [](int64_t n) { return MitTausenderpunkt(n); };
-    add("Meiste Spieler", s.meisteVerein, zahl(s.meiste), "MeisteSpieler");
-    add("Wenigste Spieler", s.wenigsteVerein, zahl(s.wenigste), "WenigsteSpieler");
-    add("Durchschnitt", zahl(s.SpielerProVerein()), "", "SpielerSchnitt");
-    add("Oldie", s.oldie + ", " + s.oldieVerein, std::to_string(s.oldieAlter), "Oldie");
-    add("St\xC3\xA4rkste", s.staerksterVerein, Zwei(s.staerkster), "Staerkste");
-    add("Schw\xC3\xA4" "chste", s.schwaechsterVerein, Zwei(s.schwaechster), "Schwaechste");
-    add("Durchschnitt", Zwei(s.SchnittStaerke()), "", "StaerkeSchnitt");
-    add("St\xC3\xA4rkste Liga", s.staerksteLiga, Zwei(s.staerksteLigaSchnitt), "StaerksteLiga");
-    add("Gr\xC3\xB6\xC3\x9F" "tes", s.groesstesVerein, zahl(s.groesstes), "Groesstes");
-    add("Kleinstes", s.kleinstesVerein, zahl(s.kleinstes), "Kleinstes");
-    add("Durchschnitt", zahl(s.SchnittStadion()), "", "StadionSchnitt");
-    grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
+    QGridLayout* kader = gruppe("Kader");
+    add(kader, "Meiste Spieler", s.meisteVerein, zahl(s.meiste), "MeisteSpieler");
+    add(kader, "Wenigste Spieler", s.wenigsteVerein, zahl(s.wenigste), "WenigsteSpieler");
+    add(kader, "Durchschnitt", zahl(s.SpielerProVerein()), "", "SpielerSchnitt");
+    add(kader, "Oldie", s.oldie + ", " + s.oldieVerein, std::to_string(s.oldieAlter), "Oldie");
+    QGridLayout* staerke = gruppe("St\xC3\xA4rke");
+    add(staerke, "St\xC3\xA4rkste", s.staerksterVerein, Zwei(s.staerkster), "Staerkste");
+    add(staerke, "Schw\xC3\xA4" "chste", s.schwaechsterVerein, Zwei(s.schwaechster), "Schwaechste");
+    add(staerke, "Durchschnitt", Zwei(s.SchnittStaerke()), "", "StaerkeSchnitt");
+    add(staerke, "St\xC3\xA4rkste Liga", s.staerksteLiga, Zwei(s.staerksteLigaSchnitt), "StaerksteLiga");
+    QGridLayout* stadien = gruppe("Stadien");
+    add(stadien, "Gr\xC3\xB6\xC3\x9F" "tes", s.groesstesVerein, zahl(s.groesstes), "Groesstes");
+    add(stadien, "Kleinstes", s.kleinstesVerein, zahl(s.kleinstes), "Kleinstes");
+    add(stadien, "Durchschnitt", zahl(s.SchnittStadion()), "", "StadionSchnitt");
+    rechts->addStretch();
+    columns->addLayout(rechts, 1);
 
     QPushButton* ok = nullptr;
     QPushButton* abbrechen = nullptr;
     layout->addLayout(OkCancelRow(this, &ok, &abbrechen));
     delete abbrechen;  // nothing to cancel: Escape closes as well
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    resize(600, 470);
+    resize(630, 460);
 }
 
 // ---------------------------------------------------------------- world's best players
@@ -103,36 +127,45 @@ CWeltBesteSpielerDlg::CWeltBesteSpielerDlg(QWidget* parent) : CDialogBM(0, paren
         return Titelhalter{const_cast<CSpieler*>(dlg.ChosenPlayer()), dlg.ChosenClub()};
     };
     auto* layout = new QVBoxLayout(this);
-    auto* columns = new QHBoxLayout;
+    // Each slot: its button over the two lines of its holder.
     auto slot = [this](QGridLayout* grid, int row, int col, const QString& caption, QPushButton*& knopf, QLabel*& text,
                        const QString& name) {
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(1);
         knopf = new QPushButton(caption, this);
         knopf->setObjectName(name);
-        knopf->setMinimumWidth(105);
         text = new QLabel(this);
         text->setObjectName(name + "Text");
-        text->setMinimumWidth(170);
-        grid->addWidget(knopf, row, col);
-        grid->addWidget(text, row, col + 1);
+        text->setMinimumHeight(2 * text->fontMetrics().height());
+        cell->addWidget(knopf);
+        cell->addWidget(text);
+        grid->addLayout(cell, row, col);
     };
     auto* faehigkeiten = new QGroupBox("F\xC3\xA4higkeiten", this);
     auto* fGrid = new QGridLayout(faehigkeiten);
+    fGrid->setVerticalSpacing(4);
+    constexpr int kSpalten = 4;
     for (int n = 1; n <= WeltBesteSpieler::kFaehigkeiten; ++n) {
-        const int half = WeltBesteSpieler::kFaehigkeiten / 2;
-        slot(fGrid, (n - 1) % half, (n - 1) / half * 2, Qt8(AbilityText(n, false)), faehigkeitKnoepfe_[size_t(n - 1)],
-             faehigkeitTexte_[size_t(n - 1)], QString("Faehigkeit%1").arg(n));
+        slot(fGrid, (n - 1) / kSpalten, (n - 1) % kSpalten, Qt8(AbilityText(n, false)),
+             faehigkeitKnoepfe_[size_t(n - 1)], faehigkeitTexte_[size_t(n - 1)], QString("Faehigkeit%1").arg(n));
         connect(faehigkeitKnoepfe_[size_t(n - 1)], &QPushButton::clicked, this, [this, n] { OnFaehigkeit(n); });
     }
     auto* positionen = new QGroupBox("Positionen", this);
     auto* pGrid = new QGridLayout(positionen);
+    pGrid->setVerticalSpacing(4);
     for (int n = 1; n <= WeltBesteSpieler::kPositionen; ++n) {
-        slot(pGrid, n - 1, 0, Qt8(v3::PositionText(n)), positionKnoepfe_[size_t(n - 1)], positionTexte_[size_t(n - 1)],
+        // "defensiver Mittelfeldspieler" on two lines, to keep five buttons in a row.
+        QString caption = Qt8(v3::PositionText(n));
+        if (caption.contains(' ')) caption.replace(caption.indexOf(' '), 1, '\n');
+        slot(pGrid, (n - 1) / 5, (n - 1) % 5, caption, positionKnoepfe_[size_t(n - 1)], positionTexte_[size_t(n - 1)],
              QString("Position%1").arg(n));
+        positionKnoepfe_[size_t(n - 1)]->setMinimumHeight(2 * fontMetrics().height() + 8);
         connect(positionKnoepfe_[size_t(n - 1)], &QPushButton::clicked, this, [this, n] { OnPosition(n); });
     }
-    columns->addWidget(faehigkeiten, 2);
-    columns->addWidget(positionen, 1);
-    layout->addLayout(columns);
+    for (int c = 0; c < kSpalten; ++c) fGrid->setColumnMinimumWidth(c, 138);
+    for (int c = 0; c < 5; ++c) pGrid->setColumnMinimumWidth(c, 110);
+    layout->addWidget(faehigkeiten);
+    layout->addWidget(positionen);
     QPushButton* ok = nullptr;
     layout->addLayout(OkCancelRow(this, &ok));
     connect(ok, &QPushButton::clicked, this, [this] {
