@@ -38,6 +38,8 @@ namespace fs = std::filesystem;
 // handler: file name and why.
 const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {
     {"OnBesonderesUefa5jahreswertung", {{"Kleinig.sav", "the ranking is written back sorted by its points"}}},
+    {"OnInternationalSonstigespieler",
+     {{"SonSpiel.sav", "the list opens sorted by position, and OK keeps the players in the order shown"}}},
 };
 
 enum class Schliessen { Abbrechen, Ok };
