@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
 #include "editors/liga/LigaEditors.h"
+#include "editors/fangesang/FangesangEditors.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/verein/VereinDialogs.h"
@@ -13,6 +14,7 @@ namespace v3 {
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterLigaEditors(editors);
+    RegisterFangesangEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
     RegisterVereinEditors(editors);
