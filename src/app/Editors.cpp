@@ -6,6 +6,7 @@
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/spielplan/SpielplanEditors.h"
 #include "editors/verein/VereinDialogs.h"
+#include "editors/wettbewerb/WettbewerbEditors.h"
 
 namespace v3 {
 
@@ -19,6 +20,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterSpielerEditors(editors);
     RegisterSpielplanEditors(editors);
     RegisterVereinEditors(editors);
+    RegisterWettbewerbEditors(editors);
 }
 
 }  // namespace v3

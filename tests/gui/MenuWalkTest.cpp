@@ -37,6 +37,7 @@ namespace fs = std::filesystem;
 // Files of DATA.V3 that an editor's OK writes differently on purpose, by menu
 // handler: file name and why.
 const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {
+    {"OnBesonderesUefa5jahreswertung", {{"Kleinig.sav", "the ranking is written back sorted by its points"}}},
     {"OnInternationalSonstigespieler",
      {{"SonSpiel.sav", "the list opens sorted by position, and OK keeps the players in the order shown"}}},
 };

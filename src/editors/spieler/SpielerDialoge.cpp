@@ -116,8 +116,8 @@ void CSpielerWechselDlg::accept() {
 
 // ---------------------------------------------------------------- fetch chooser
 
-CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget* parent)
-    : CDialogBM(0, parent), mode_(mode), ownClub_(ownClub) {
+CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget* parent, int n)
+    : CDialogBM(0, parent), mode_(mode), n_(n), ownClub_(ownClub) {
     setWindowTitle("Spieler holen");
     auto* layout = new QVBoxLayout(this);
     auto* lists = new QHBoxLayout;
@@ -146,10 +146,12 @@ CSpielerholenDlg::CSpielerholenDlg(int mode, const std::string& ownClub, QWidget
     });
     connect(clubs_, &QListWidget::currentRowChanged, this, [this] {
         players_->clear();
-        if (const CVerein* v = Club())
-            for (const auto& p : v->SpielerListe())
-                players_->addItem(Qt8(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
-                                    p->Vorname() + "\t" + std::to_string(p->Staerke())));
+        playerList_.clear();
+        if (WithNone()) players_->addItem("Kein Spieler");
+        if (const CVerein* v = Club()) playerList_ = FetchCandidates(*v, mode_, n_);
+        for (const CSpieler* p : playerList_)
+            players_->addItem(Qt8(std::string(PositionShortText(p->Hauptposition())) + "\t" + p->Nachname() + ", " +
+                                  p->Vorname() + "\t" + std::to_string(p->Staerke())));
         if (players_->count() > 0) players_->setCurrentRow(0);
     });
     if (countries_->count() > 0) countries_->setCurrentRow(0);
@@ -163,10 +165,18 @@ const CVerein* CSpielerholenDlg::Club() const {
 
 void CSpielerholenDlg::accept() {
     const CVerein* v = Club();
-    const int row = players_->currentRow();
-    if (!v || row < 0 || size_t(row) >= v->SpielerListe().size()) return WarnInDialog(kKeinSpielerGewaehlt);
+    int row = players_->currentRow();
+    if (WithNone() && row == 0) {
+        chosenPlayer_ = nullptr;
+        chosenClub_ = nullptr;
+        return CDialogBM::accept();
+    }
+    if (WithNone()) --row;
+    if (!v || row < 0 || size_t(row) >= playerList_.size()) return WarnInDialog(kKeinSpielerGewaehlt);
     if (mode_ == 1 && !FetchAllowed(int(v->SpielerListe().size()))) return;
-    result_ = MakeFetchRecord(*v->SpielerListe()[size_t(row)], countryIndex_[size_t(countries_->currentRow())], *v);
+    chosenPlayer_ = playerList_[size_t(row)];
+    chosenClub_ = v;
+    result_ = MakeFetchRecord(*chosenPlayer_, countryIndex_[size_t(countries_->currentRow())], *v);
     CDialogBM::accept();
 }
 

@@ -58,13 +58,18 @@ private:
 };
 
 // Fetch chooser "Spieler holen": country, club, player. In mode 1 (the squad
-// editors) a club with fewer than 17 players gives none.
+// editors) a club with fewer than 17 players gives none. In modes 2 and 3
+// (ability or position n of the world's best players) the player list holds
+// "Kein Spieler" and the club's candidates (FetchCandidates).
 class CSpielerholenDlg : public CDialogBM {
     Q_OBJECT
 public:
-    CSpielerholenDlg(int mode, const std::string& ownClub, QWidget* parent = nullptr);
+    CSpielerholenDlg(int mode, const std::string& ownClub, QWidget* parent = nullptr, int n = 0);
     // The chosen player as a record naming his country's nation and his club.
     std::unique_ptr<CExSpieler> TakeResult() { return std::move(result_); }
+    // The chosen player of the data set and his club; both null after "Kein Spieler".
+    const CSpieler* ChosenPlayer() const { return chosenPlayer_; }
+    const CVerein* ChosenClub() const { return chosenClub_; }
     QListWidget* Countries() const { return countries_; }
     QListWidget* Clubs() const { return clubs_; }
     QListWidget* Players() const { return players_; }
@@ -72,12 +77,17 @@ public:
 
 private:
     const CVerein* Club() const;
+    bool WithNone() const { return mode_ == kHolenFaehigkeit || mode_ == kHolenPosition; }
     int mode_;
+    int n_;
     std::string ownClub_;
     QListWidget *countries_, *clubs_, *players_;
     std::vector<int> countryIndex_;
     std::vector<const CVerein*> clubList_;
+    std::vector<const CSpieler*> playerList_;
     std::unique_ptr<CExSpieler> result_;
+    const CSpieler* chosenPlayer_ = nullptr;
+    const CVerein* chosenClub_ = nullptr;
 };
 
 // "Pool der ehemaligen Spieler": the former players with their pages; a right

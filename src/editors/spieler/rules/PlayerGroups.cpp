@@ -97,6 +97,19 @@ std::unique_ptr<CExSpieler> MakeFetchRecord(const CSpieler& player, int land, co
     return r;
 }
 
+std::vector<const CSpieler*> FetchCandidates(const CVerein& club, int mode, int n) {
+    std::vector<const CSpieler*> out;
+    for (const auto& p : club.SpielerListe()) {
+        if (mode == kHolenFaehigkeit && (p->Hauptposition() == kKeeperPosition || p->Faehigkeit(n) != 1)) continue;
+        if (mode == kHolenPosition && p->Hauptposition() != n) continue;
+        out.push_back(p.get());
+    }
+    if (mode == kHolenFaehigkeit || mode == kHolenPosition)
+        std::stable_sort(out.begin(), out.end(),
+                         [](const CSpieler* a, const CSpieler* b) { return a->Nachname() < b->Nachname(); });
+    return out;
+}
+
 // ---- pool of former players ----
 
 FormerPoolRules::FormerPoolRules() : sizes_(SquadSizes::FromDataSet()) {

@@ -53,6 +53,13 @@ bool FetchAllowed(int clubPlayers);
 // The fetched player as a transfer record naming the source country's nation
 // and the club's number.
 std::unique_ptr<CExSpieler> MakeFetchRecord(const CSpieler& player, int land, const CVerein& club);
+// Modes of the fetch chooser: the squad editors' (1), and choosing the world's
+// best player for ability n (2) or for position n (3), with "Kein Spieler".
+inline constexpr int kHolenKader = 1, kHolenFaehigkeit = 2, kHolenPosition = 3;
+// The players of a club the chooser lists: in mode 2 the field players whose
+// ability n is a strength, in mode 3 the players of main position n, both by
+// last name; in the other modes the whole squad in its order.
+std::vector<const CSpieler*> FetchCandidates(const CVerein& club, int mode, int n);
 
 // ---- pool of former players ----
 
