@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
+#include "editors/bonus/BonusEditors.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/verein/VereinDialogs.h"
@@ -10,6 +11,7 @@ namespace v3 {
 // behind its menu entries (see docs/architecture.md).
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
+    RegisterBonusEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
     RegisterVereinEditors(editors);
