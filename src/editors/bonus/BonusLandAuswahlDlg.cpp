@@ -181,6 +181,14 @@ CBonusLandAuswahlDlg::CBonusLandAuswahlDlg(QWidget* parent, const BonusLandAuswa
     lg->setColumnStretch(3, 1);
     layout->addWidget(liga);
 
+    // A predefined nation brings its own crest and map where none is chosen yet.
+    connect(land_, &QComboBox::currentIndexChanged, this, [this] {
+        const int vordefiniert = VordefinierteBonusNationVon(Wert(land_));
+        if (vordefiniert < 0) return;
+        if (wappen_->currentIndex() < 0) Waehle(wappen_, vordefiniert);
+        if (karte_->currentIndex() < 0) Waehle(karte_, vordefiniert);
+    });
+
     QPushButton* ok = nullptr;
     layout->addLayout(OkCancelRow(this, &ok));
     connect(ok, &QPushButton::clicked, this, &CBonusLandAuswahlDlg::OnOK);
