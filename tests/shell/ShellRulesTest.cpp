@@ -127,6 +127,22 @@ TEST_F(CountryChooserTest, NationalSquadModeAddsMarkedNationsWithoutCountry) {
     EXPECT_EQ(App().AktuellesLand, 5) << "mode 11 keeps the current country";
 }
 
+// A country that lends its team to the bonus country keeps its line; for the
+// national squads the line stands for the lent team, not for nation -1.
+TEST_F(CountryChooserTest, TheLendingCountryOffersItsLentTeam) {
+    const int belgien = App().NationNummer[11];
+    App().NationNummer[11] = -1;
+    App().NationNummer[kBonusLandIndex] = belgien;
+    App().BonusNation = belgien;
+    App().BonusQuellLand = 11;
+    const std::string zeile = "Nation" + std::to_string(belgien) + "\tN" + std::to_string(belgien);
+    for (int mode : {10, 11, 12}) {
+        ChooserModel m = BuildCountryChooser(mode);
+        EXPECT_EQ(m.lines[11].text, zeile) << mode;
+        EXPECT_EQ(m.lines[11].value, mode == 11 ? belgien : 11) << mode;
+    }
+}
+
 TEST_F(CountryChooserTest, ClubModesListClubsWithoutTheExcludedOnes) {
     std::vector<std::unique_ptr<CVerein>> owned;
     std::vector<const CVerein*> clubs;
