@@ -36,6 +36,21 @@ constexpr int kGeschriebenePools = 18;
 
 std::string Pfad(const std::string& datei) { return DatenPfad(kDirDataV3, datei); }
 
+// A save's journal lies in the data directory; it exists only while a save
+// renames its files into place, or after a save that died doing so.
+constexpr const char* kJournalDatei = "Speichern.jnl";
+
+std::filesystem::path DatenOrdner() { return HostPath(std::string(".") + kDirDataV3); }
+
+// Finishes or rolls back a save that was interrupted, before the data
+// directory is read or written. The board pictures are part of a save too.
+bool StelleDatenHer(std::string& grund) {
+    return RecoverFileTransaction(DatenOrdner() / kJournalDatei, {DatenOrdner(), HostPath(".\\BANDEN\\")},
+                                  &grund);
+}
+
+constexpr const char* kUnterbrochen = "Ein unterbrochenes Speichern konnte nicht abgeschlossen werden:\n";
+
 std::string Format1(const char* text, const std::string& arg) {
     std::string s = text;
     size_t at = s.find("%s");
@@ -117,6 +132,10 @@ void Loader::LeseListe(CV3File& f, const char* abschnitt, Liste<T>& liste, Make 
 bool Loader::Run() {
     AppState& app = App();
     CV3File f, internat, bonus;
+    if (std::string grund; !StelleDatenHer(grund)) {
+        fehlertext_ += kUnterbrochen + grund + "\n";
+        return false;
+    }
 
     // 1. National teams.
     if (Oeffne(f, kLaenderDatei)) {
@@ -559,6 +578,7 @@ bool Saver::Run() {
     if (!nichtGespeichert_.empty()) {
         std::string text = "Folgende Dateien konnten nicht gespeichert werden:\n";
         for (const auto& p : nichtGespeichert_) text += p + "\n";
+        text += "Es wurde nichts gespeichert; der Datensatz auf der Festplatte ist unver\xC3\xA4ndert.";
         app.ui->MessageBox(text, kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
@@ -568,31 +588,50 @@ bool Saver::Run() {
 }  // namespace
 
 bool CEDITORDoc::SpeichernV3Localized() {
-    bool ok = Saver(Daten()).Run();
-    if (ok) UebernehmeGeaenderteWappen();
-    return ok;
+    AppState& app = App();
+    std::string grund;
+    if (!StelleDatenHer(grund)) {
+        app.ui->MessageBox(kUnterbrochen + grund, kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    // Every file of the save, the committed crests included, is written under
+    // a temporary name first and renamed into place only when all are
+    // complete: on disk the data set is wholly the old or wholly the new one.
+    const std::filesystem::path journal = DatenOrdner() / kJournalDatei;
+    FileTransaction tx(journal);
+    if (!Saver(Daten()).Run()) return false;
+    auto [wappen, bonusWappen] = UebernehmeGeaenderteWappen();
+    if (!tx.Commit(&grund)) {
+        std::error_code ec;
+        const bool vollenden = std::filesystem::exists(journal, ec);
+        app.ui->MessageBox("Die Daten konnten nicht gespeichert werden:\n" + grund + "\n" +
+                               (vollenden ? "Das Speichern wird beim n\xC3\xA4" "chsten Laden vollendet."
+                                          : "Der Datensatz auf der Festplatte ist unver\xC3\xA4ndert."),
+                           kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    Daten().GeaenderteWappen = std::move(wappen);
+    Daten().GeaenderteBonusWappen = std::move(bonusWappen);
+    return true;
 }
 
-void CEDITORDoc::UebernehmeGeaenderteWappen() {
+std::pair<std::vector<std::string>, std::vector<std::string>> CEDITORDoc::UebernehmeGeaenderteWappen() {
     const std::string ordner = std::string(".") + kDirDataV3 + kDirWappen;
-    auto commit = [&](std::vector<std::string>& namen, const char* staged, const char* ziel) {
+    // Returns the names that stay staged: a crest whose copy failed waits for
+    // the next save instead of being lost.
+    auto commit = [&](const std::vector<std::string>& namen, const char* staged, const char* ziel) {
         std::vector<std::string> offen;
         for (const auto& name : namen) {
             auto von = HostPath(ordner + staged + name);
             auto nach = HostPath(ordner + ziel + name);
-            MakeWritable(nach);
-            // A crest whose copy failed stays staged for the next save instead of being lost.
-            if (CopyReplacing(von, nach)) {
-                MakeWritable(von);
+            if (CopyReplacing(von, nach))
                 DeleteFile(von);
-            } else {
+            else
                 offen.push_back(name);
-            }
         }
-        namen = std::move(offen);
+        return offen;
     };
-    commit(Daten().GeaenderteWappen, "Temp", "VW_");
-    commit(Daten().GeaenderteBonusWappen, "Bemp", "BW_");
+    return {commit(Daten().GeaenderteWappen, "Temp", "VW_"), commit(Daten().GeaenderteBonusWappen, "Bemp", "BW_")};
 }
 
 void CEDITORDoc::VerwerfeGeaenderteWappen() {

@@ -4,6 +4,7 @@
 // only through App().ui.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace v3 {
@@ -33,7 +34,8 @@ public:
     void OnFileSave();
     // Saves with the progress window; DatenGeaendert follows the result.
     void SpeichereDaten();
-    // The save itself; true when every file was written.
+    // The save itself, as one transaction: true when every file was written;
+    // otherwise the files on disk are unchanged.
     bool SpeichernV3Localized();
     // Saves when SpeichernBeimSchliessen is set, else discards the staged crests.
     void OnCloseDocument();
@@ -65,7 +67,9 @@ public:
     const std::string& LadeFehler() const { return ladeFehler_; }
 
 private:
-    void UebernehmeGeaenderteWappen();
+    // Stages the copies of the staged crests over their final names; returns
+    // the crest and bonus-crest names that stay staged.
+    std::pair<std::vector<std::string>, std::vector<std::string>> UebernehmeGeaenderteWappen();
     void BeendeProgramm() {
         beendenAngefordert_ = true;
         if (ProgrammBeenden) ProgrammBeenden();
