@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
 #include "editors/bonus/BonusEditors.h"
+#include "editors/liga/LigaEditors.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/verein/VereinDialogs.h"
@@ -12,6 +13,7 @@ namespace v3 {
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterBonusEditors(editors);
+    RegisterLigaEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
     RegisterVereinEditors(editors);

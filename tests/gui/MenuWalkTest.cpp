@@ -35,8 +35,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // Files of DATA.V3 that an editor's OK writes differently on purpose, by menu
-// handler: file name and why. Empty while no editor's OK changes a byte.
-const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {};
+// handler: file name and why.
+const std::map<std::string, std::map<std::string, std::string>> kOkAendert = {
+    {"OnInternationalSonstigespieler",
+     {{"SonSpiel.sav", "the list opens sorted by position, and OK keeps the players in the order shown"}}},
+};
 
 enum class Schliessen { Abbrechen, Ok };
 

@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
         {"BITMAP/830.bmp", v3gfx::KitShirt().convertToFormat(QImage::Format_RGB888), "BMP"},
         {"BITMAP/831.bmp", v3gfx::KitShorts().convertToFormat(QImage::Format_RGB888), "BMP"},
         {"BITMAP/832.bmp", v3gfx::KitSock().convertToFormat(QImage::Format_RGB888), "BMP"},
+        {"BITMAP/165.bmp", v3gfx::FlagPictures().convertToFormat(QImage::Format_RGB888), "BMP"},
     };
     for (int i = 0; i < 10; ++i)
         entries.push_back({QString("BITMAP/%1.bmp").arg(kFrameIds[i]),

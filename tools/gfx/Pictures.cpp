@@ -749,4 +749,81 @@ QImage KitSock() {
     return t.Shaded(0.0);
 }
 
+
+
+namespace {
+
+// One mark of a flag picture inside the square `r`: 0 champion (gold star),
+// 1 unused number (grey dot), 2 relegated (red arrow down), 3 promoted (green
+// arrow up), 4 runner-up (silver star).
+void DrawStatusMark(QPainter& p, const QRectF& r, int mark) {
+    const QPointF c = r.center();
+    const double h = r.height() / 2;
+    p.setPen(QPen(QColor(40, 40, 40), 0.7));
+    if (mark == 0 || mark == 4) {
+        QPainterPath star;
+        for (int i = 0; i < 10; ++i) {
+            const double a = -kPi / 2 + i * kPi / 5;
+            const double rad = i % 2 ? h * 0.45 : h;
+            const QPointF pt(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a) + h * 0.08);
+            i ? star.lineTo(pt) : star.moveTo(pt);
+        }
+        star.closeSubpath();
+        p.setBrush(mark == 0 ? QColor(240, 190, 20) : QColor(190, 195, 205));
+        p.drawPath(star);
+    } else if (mark == 2 || mark == 3) {
+        const double s = mark == 3 ? -1 : 1;  // up or down
+        QPolygonF arrow;
+        arrow << QPointF(c.x(), c.y() + s * h) << QPointF(c.x() - h, c.y() + s * h * 0.05)
+              << QPointF(c.x() - h * 0.4, c.y() + s * h * 0.05) << QPointF(c.x() - h * 0.4, c.y() - s * h)
+              << QPointF(c.x() + h * 0.4, c.y() - s * h) << QPointF(c.x() + h * 0.4, c.y() + s * h * 0.05)
+              << QPointF(c.x() + h, c.y() + s * h * 0.05);
+        p.setBrush(mark == 3 ? QColor(40, 170, 60) : QColor(210, 40, 40));
+        p.drawPolygon(arrow);
+    } else {
+        p.setBrush(QColor(150, 150, 150));
+        p.drawEllipse(c, h * 0.5, h * 0.5);
+    }
+}
+
+// A cup inside the square `r`: 0 winner (gold), 1 finalist (silver), 2
+// participant (blue outline).
+void DrawCupMark(QPainter& p, const QRectF& r, int cup) {
+    const double x = r.left(), y = r.top(), w = r.width(), h = r.height();
+    QPainterPath bowl;
+    bowl.moveTo(x + w * 0.1, y + h * 0.05);
+    bowl.lineTo(x + w * 0.9, y + h * 0.05);
+    bowl.quadTo(x + w * 0.9, y + h * 0.62, x + w * 0.5, y + h * 0.62);
+    bowl.quadTo(x + w * 0.1, y + h * 0.62, x + w * 0.1, y + h * 0.05);
+    bowl.addRect(QRectF(x + w * 0.42, y + h * 0.6, w * 0.16, h * 0.22));
+    bowl.addRect(QRectF(x + w * 0.2, y + h * 0.8, w * 0.6, h * 0.18));
+    const QColor colour = cup == 0 ? QColor(240, 190, 20) : cup == 1 ? QColor(190, 195, 205) : QColor(255, 255, 255);
+    p.setPen(QPen(cup == 2 ? QColor(30, 80, 200) : QColor(40, 40, 40), cup == 2 ? 1.2 : 0.7));
+    p.setBrush(colour);
+    p.drawPath(bowl.simplified());
+}
+
+}  // namespace
+
+QImage FlagPictures() {
+    constexpr int kSize = 12, kCount = 23;
+    QImage img(kSize * kCount, kSize, QImage::Format_RGB32);
+    img.fill(QColor(255, 255, 255));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int e = 0; e < kCount; ++e) {
+        const QRectF full(e * kSize + 0.5, 0.5, kSize - 1, kSize - 1);
+        if (e < 5) {
+            DrawStatusMark(p, full, e);
+        } else if (e < 8) {
+            DrawCupMark(p, full, e - 5);
+        } else {
+            // A status mark with a cup: the mark on the left, the cup on the right.
+            DrawStatusMark(p, QRectF(e * kSize + 0.5, 0.5, 6.5, 7), (e - 8) / 3);
+            DrawCupMark(p, QRectF(e * kSize + 5.5, 4, 6, 7.5), (e - 8) % 3);
+        }
+    }
+    return img;
+}
+
 }  // namespace v3gfx

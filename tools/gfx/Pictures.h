@@ -1,7 +1,8 @@
 #pragma once
 // Draws the program's own pictures: the main background, the dialog and
-// progress backgrounds, the ten animation frames, the About picture and the
-// marker of the national-squad chooser.
+// progress backgrounds, the ten animation frames, the About picture, the
+// marker of the national-squad chooser and the flag pictures of the league
+// composition.
 #include <QImage>
 
 namespace v3gfx {
@@ -27,5 +28,11 @@ QImage MarkerPicture();
 QImage KitShirt();
 QImage KitShorts();
 QImage KitSock();
+
+// The 23 small pictures (12 x 12 each, side by side) of the flags of last
+// season in the league composition: 0..4 champion, (unused), relegated,
+// promoted, runner-up; 5..7 cup winner, finalist, participant; from 8 on a
+// status mark with a cup, (e - 8) / 3 the mark and (e - 8) % 3 the cup.
+QImage FlagPictures();
 
 }  // namespace v3gfx

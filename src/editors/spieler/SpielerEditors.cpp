@@ -3,6 +3,8 @@
 #include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "editors/spieler/SpielerDialoge.h"
+#include "editors/spieler/SpielerEditorAlleDlg.h"
+#include "editors/spieler/SpielerEditorDlg.h"
 #include "platform/Text1252.h"
 #include "records/Nation.h"
 #include "shell/CountryChooser.h"
@@ -26,6 +28,12 @@ void RegisterSpielerEditors(CEditorRegistry& editors) {
         const int pool = std::max(0, a.pool);
         const QString name = pool < int(std::size(kSpielerpools)) ? QString::fromUtf8(kSpielerpools[pool]) : QString();
         CJugendspielerAuswahlDlg dlg(YouthRules::ForPool(pool), name, editors.Parent());
+        return dlg.exec() == QDialog::Accepted;
+    });
+    editors.Register("OnInternationalSonstigespieler",
+                     [&editors](const CommandArgs&) { return RunSonstigeSpieler(editors.Parent()); });
+    editors.Register("OnNationalAlphabetischespielerliste", [&editors](const CommandArgs& a) {
+        CSpielerEditorAlleDlg dlg(a.land >= 0 ? a.land : App().AktuellesLand, editors.Parent());
         return dlg.exec() == QDialog::Accepted;
     });
     editors.Register("OnInternationalEhemaligespieler", [&editors](const CommandArgs&) {
