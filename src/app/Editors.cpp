@@ -2,6 +2,7 @@
 #include "check/CheckDialogs.h"
 #include "editors/bonus/BonusEditors.h"
 #include "editors/liga/LigaEditors.h"
+#include "editors/fangesang/FangesangEditors.h"
 #include "editors/personal/PersonalEditors.h"
 #include "editors/spieler/SpielerEditors.h"
 #include "editors/verein/VereinDialogs.h"
@@ -14,6 +15,7 @@ void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
     RegisterBonusEditors(editors);
     RegisterLigaEditors(editors);
+    RegisterFangesangEditors(editors);
     RegisterPersonalEditors(editors);
     RegisterSpielerEditors(editors);
     RegisterVereinEditors(editors);

@@ -95,6 +95,9 @@ struct AppState {
     bool DarstellungOk = true;
     bool LadenOk = false;
     bool BandenSpeichern = false;
+    // The process-wide sound switch: on while an audio output is in use
+    // (SoundLibInit .. SoundLibExit). While it is off every sound is silent.
+    bool SoundAktiv = false;
     // Board templates (stored paths) whose fault has been shown already: a
     // missing or broken template is reported once, not once for every sponsor
     // that uses it. An entry goes when the template reads well again; the save
