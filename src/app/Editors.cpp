@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 #include "check/CheckDialogs.h"
+#include "editors/bonus/BonusEditors.h"
 #include "editors/liga/LigaEditors.h"
 #include "editors/fangesang/FangesangEditors.h"
 #include "editors/personal/PersonalEditors.h"
@@ -14,6 +15,7 @@ namespace v3 {
 // behind its menu entries (see docs/architecture.md).
 void RegisterEditors(CEditorRegistry& editors) {
     RegisterCheckEditors(editors);
+    RegisterBonusEditors(editors);
     RegisterLigaEditors(editors);
     RegisterFangesangEditors(editors);
     RegisterPersonalEditors(editors);

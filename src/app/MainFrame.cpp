@@ -57,6 +57,12 @@ CMainFrame::CMainFrame(CEDITORDoc& doc, bool vollbild, std::unique_ptr<CSoundLib
     quitBox_ = [this] { return CQuitBox(this).Ask(); };
     RegisterShellCommands();
     RegisterDocCommands(runner_, doc_);
+    // The document asks for the end when a reinitialisation failed and freed
+    // the data set: the window closes without the exit question.
+    doc_.ProgrammBeenden = [this] {
+        beenden_ = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    };
     RegisterEditors(editors_);
     BuildMenu();
     if (vollbild_)
@@ -65,7 +71,10 @@ CMainFrame::CMainFrame(CEDITORDoc& doc, bool vollbild, std::unique_ptr<CSoundLib
         setFixedSize(kFensterBreite, kFensterHoehe);
 }
 
-CMainFrame::~CMainFrame() { OnDestroy(); }
+CMainFrame::~CMainFrame() {
+    doc_.ProgrammBeenden = nullptr;
+    OnDestroy();
+}
 
 QPrinter& CMainFrame::Printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -187,7 +196,10 @@ void CMainFrame::OnDestroy() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!exit_.CanCloseFrame(quitBox_) || !exit_.CloseDocument()) {
+    if (beenden_) {
+        // Nothing is left to save; the crests staged in this run go.
+        doc_.VerwerfeGeaenderteWappen();
+    } else if (!exit_.CanCloseFrame(quitBox_) || !exit_.CloseDocument()) {
         event->ignore();
         return;
     }

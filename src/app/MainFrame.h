@@ -86,6 +86,7 @@ private:
     bool vollbild_;
     bool vollbildAktiv_ = false;
     bool destroyed_ = false;
+    bool beenden_ = false;  // the document asked the program to end
     CEDITORView* view_;
     CommandRunner runner_{*this};
     CEditorRegistry editors_{runner_, this, [this] { return &Printer(); }};

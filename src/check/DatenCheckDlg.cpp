@@ -219,8 +219,7 @@ void CDatenCheckDlg::OnDcheckDruckenBtn() {
         lines.push_back(Utf8ToCp1252(liste_->item(i)->text().toStdString()).text.value_or(""));
     const auto [breite, hoehe] = PaperSize(*printer_);
     if (!PrintPages(*printer_, CheckListPages(lines, breite, hoehe)))
-        App().ui->MessageBox("Der Ausdruck konnte nicht beendet werden.", kProgrammTitel, MsgButtons::Ok,
-                             MsgIcon::Stop);
+        App().ui->MessageBox(kDruckFehlgeschlagen, kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
 }
 
 }  // namespace v3

@@ -20,6 +20,10 @@ enum class PrinterChoice {
 // for a PDF file instead and sets up `printer` to write it.
 PrinterChoice ChoosePrinter(QWidget* parent, QPrinter& printer, int pageCount);
 
+// What a printout says when the printer did not take it.
+inline constexpr const char* kDruckFehlgeschlagen =
+    "Der Ausdruck ist fehlgeschlagen. Bitte pr\xC3\xBC" "fen Sie den Drucker und versuchen Sie es noch einmal.";
+
 // The dialogs keep their chooser in a member of this type, so that a test,
 // which cannot answer the system's dialogs, can put its own in place.
 using PrinterChooser = std::function<PrinterChoice(QWidget*, QPrinter&, int pageCount)>;

@@ -108,9 +108,10 @@ void CVereineDrucken::OnOK() {
         ok = painter.end() && ok;  // EndPrinting
     }
     if (!ok) {
+        // Not a success: the dialog stays open for another printer or another try.
         printer.abort();
-        App().ui->MessageBox("Der Ausdruck konnte nicht beendet werden.", kProgrammTitel, MsgButtons::Ok,
-                             MsgIcon::Stop);
+        App().ui->MessageBox(kDruckFehlgeschlagen, kProgrammTitel, MsgButtons::Ok, MsgIcon::Stop);
+        return;
     }
     QDialog::accept();
 }

@@ -407,7 +407,14 @@ bool OnBonuslanderzeugenaendern(const std::function<bool(BonusLandAuswahl&)>& di
         app.ui->MessageBox(sperre, kProgrammTitel, MsgButtons::Ok, MsgIcon::None);
     } else {
         BonusLandAuswahl a = BonusLandVorbelegung();
-        if (dialog && dialog(a)) uebernommen = BonusLandUebernehmen(a);
+        if (dialog && dialog(a)) {
+            // Making the clubs, squads, people and crests takes a moment.
+            app.ui->ProgressOpen(a.nation > 0 ? "Erzeuge Bonusland..." : "Entferne Bonusland...", 10, 100);
+            app.ui->ProgressSetPos(10);
+            uebernommen = BonusLandUebernehmen(a);
+            app.ui->ProgressSetPos(100);
+            app.ui->ProgressClose();
+        }
     }
     app.AnimationAktiv = true;
     app.DatenGeaendert = true;

@@ -51,7 +51,8 @@ public:
     // Datei -> "V2-Daten konvertieren" (dataset/Import.cpp): checks the start
     // years, asks, merges the predecessor's data of "\DATA.VER\" into the data
     // set, copies its crests and saves. A failed conversion frees the data set
-    // and loads the saved one again. True when the data was merged and saved.
+    // and loads the saved one again. True when the data was merged (even when
+    // the save after it failed: DatenGeaendert then stays set).
     bool OnDateiV2dateneinlesen();
 
     bool SpeichernBeimSchliessen = false;

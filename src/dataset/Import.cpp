@@ -312,7 +312,9 @@ bool CEDITORDoc::OnDateiV2dateneinlesen() {
     }
     app.BandenSpeichern = true;
     SpeichereDaten();
-    return !app.DatenGeaendert;
+    // Merged is merged, whether the save went through or not: a second
+    // conversion would take the predecessor's data in twice.
+    return true;
 }
 
 }  // namespace v3

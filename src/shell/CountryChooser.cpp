@@ -69,6 +69,9 @@ ChooserModel BuildCountryChooser(int mode, const std::vector<const CVerein*>* cl
     }
     for (int pos = 0; pos < count; ++pos) {
         int nr = app.NationNummer[pos];
+        // A country that lent its team to the bonus country has no number of
+        // its own meanwhile; its line stands for the lent team.
+        if (nr < 0 && pos == app.BonusQuellLand && app.BonusNation > 0) nr = app.BonusNation;
         m.lines.push_back({NationLine(nr, pos), mode == 11 ? nr : pos});
     }
     if (mode == 11)

@@ -1,6 +1,7 @@
 #include "shell/ExitQuestion.h"
 
 #include "base/AppState.h"
+#include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 
 namespace v3 {
@@ -34,6 +35,8 @@ bool CExitQuestion::CanCloseFrame(const QuitBox& quitBox) {
 
 bool CExitQuestion::CloseDocument() {
     AppState& app = App();
+    // Without a data set (a load failed) there is nothing to save: "Ja" leaves.
+    if (Daten().Leer()) doc_.SpeichernBeimSchliessen = false;
     bool saving = doc_.SpeichernBeimSchliessen;
     doc_.OnCloseDocument();
     if (saving && app.DatenGeaendert) {

@@ -28,7 +28,8 @@ public:
     bool CanCloseFrame(const QuitBox& quitBox);
 
     // Closes the document after CanCloseFrame allowed it: saves when "Ja" was
-    // chosen, else discards the staged crests. Returns false when that save
+    // chosen and a data set is loaded, else discards the staged crests.
+    // Returns false when that save
     // failed: the program then stays open with its changes, and the next close
     // asks again.
     bool CloseDocument();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -21,6 +22,7 @@
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "records/AVerein.h"
+#include "shell/DocCommands.h"
 #include "records/ExSpieler.h"
 #include "records/Kleinigkeiten.h"
 #include "records/Land.h"
@@ -217,6 +219,33 @@ TEST_F(ImportDemoTest, MissingOrDamagedPredecessorDataLeavesTheDataSetAsItWasOnD
         EXPECT_EQ(Daten().kleinigkeiten->Saisonstartjahr(), demo::kDemoStartYear);
         EXPECT_TRUE(Dateien(inst() / "DATA.V3") == vorher);
     }
+}
+
+// A conversion whose save fails has merged all the same: the menu entry ends,
+// so that a second run cannot merge the predecessor's data into memory twice.
+TEST_F(ImportDemoTest, AMergeWhoseSaveFailsEndsTheMenuEntry) {
+    struct KeinFenster : ICommandHost {
+        void RepaintView() override {}
+        void Wait(int) override {}
+        std::optional<int> ChooseCountry(int) override { return std::nullopt; }
+        std::optional<int> ChoosePool() override { return std::nullopt; }
+    } host;
+    ScopedAppState s;
+    ScriptedUserInterface ui;
+    s->SetUserInterface(&ui);
+    s->installDir = inst();
+    CEDITORDoc doc;
+    doc.OnNewDocument();
+    ASSERT_TRUE(s->LadenOk);
+    CommandRunner runner(host);
+    RegisterDocCommands(runner, doc);
+    const std::string datei = "Kleinig.sav";
+    s->failWritesTo = [&](const fs::path& p) { return p.filename() == datei; };
+
+    EXPECT_EQ(runner.Run("OnDateiV2dateneinlesen"), CommandOutcome::Ok);
+    EXPECT_EQ(Daten().kleinigkeiten->Saisonstartjahr(), 1999);  // merged
+    EXPECT_TRUE(s->DatenGeaendert);                             // but not saved
+    EXPECT_FALSE(runner.IsEnabled("OnDateiV2dateneinlesen"));
 }
 
 }  // namespace

@@ -353,5 +353,34 @@ TEST_F(VereineDruckenGui, PageRangeCancelledDialogAndNoPrinter) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
+// A print job that fails is no success: "Vereine drucken" stays open for
+// another try and says so in plain words, as does the data check's print.
+TEST_F(VereineDruckenGui, AFailedPrintKeepsTheDialogOpenAndSaysSo) {
+    const std::string unmoeglich = dir.File("fehlt/vereine.pdf");  // a folder that does not exist
+    const std::string meldung =
+        "Der Ausdruck ist fehlgeschlagen. Bitte pr\xC3\xBC" "fen Sie den Drucker und versuchen Sie es noch einmal.";
+    CVereineDrucken dlg;
+    dlg.choosePrinter = PdfInto(unmoeglich);
+    Open(dlg);
+    dlg.Liste()->item(0)->setSelected(true);
+    dlg.DruckenButton()->click();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, meldung);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Stop);
+
+    ui.messages.clear();
+    CDatenCheckDlg check;
+    check.choosePrinter = PdfInto(unmoeglich);
+    Open(check);
+    check.DatenPruefen()->setChecked(true);
+    check.StartButton()->click();
+    ASSERT_TRUE(WaitFor([&] { return !check.Laeuft(); }));
+    check.DruckenButton()->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, meldung);
+}
+
 }  // namespace
 }  // namespace v3

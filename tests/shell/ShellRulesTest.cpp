@@ -4,11 +4,13 @@
 
 #include <set>
 
+#include "TestUtil.h"
 #include "base/AppState.h"
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "base/Layout.h"
 #include "platform/Text1252.h"
+#include "records/Land.h"
 #include "records/Nation.h"
 #include "records/Verein.h"
 #include "shell/CountryChooser.h"
@@ -125,6 +127,22 @@ TEST_F(CountryChooserTest, NationalSquadModeAddsMarkedNationsWithoutCountry) {
     EXPECT_EQ(App().AktuellesLand, 5) << "mode 11 keeps the current country";
 }
 
+// A country that lends its team to the bonus country keeps its line; for the
+// national squads the line stands for the lent team, not for nation -1.
+TEST_F(CountryChooserTest, TheLendingCountryOffersItsLentTeam) {
+    const int belgien = App().NationNummer[11];
+    App().NationNummer[11] = -1;
+    App().NationNummer[kBonusLandIndex] = belgien;
+    App().BonusNation = belgien;
+    App().BonusQuellLand = 11;
+    const std::string zeile = "Nation" + std::to_string(belgien) + "\tN" + std::to_string(belgien);
+    for (int mode : {10, 11, 12}) {
+        ChooserModel m = BuildCountryChooser(mode);
+        EXPECT_EQ(m.lines[11].text, zeile) << mode;
+        EXPECT_EQ(m.lines[11].value, mode == 11 ? belgien : 11) << mode;
+    }
+}
+
 TEST_F(CountryChooserTest, ClubModesListClubsWithoutTheExcludedOnes) {
     std::vector<std::unique_ptr<CVerein>> owned;
     std::vector<const CVerein*> clubs;
@@ -236,8 +254,12 @@ TEST(ExitQuestionTest, FailedSaveOnCloseKeepsRunning) {
     ScopedAppState state;
     ScriptedUserInterface ui;
     state->SetUserInterface(&ui);
+    v3test::TempDir dir;
+    state->installDir = dir.path();
+    state->failWritesTo = [](const std::filesystem::path&) { return true; };
     state->DatenGeaendert = true;
-    CEDITORDoc doc;  // nothing loaded: the save refuses
+    CEDITORDoc doc;
+    Daten().AlleLaender.push_back(std::make_unique<CLand>());  // something to save; every write fails
     CExitQuestion q(doc);
     ASSERT_TRUE(q.CanCloseFrame([] { return QuitAnswer::Save; }));
     EXPECT_FALSE(q.CloseDocument());
@@ -248,6 +270,20 @@ TEST(ExitQuestionTest, FailedSaveOnCloseKeepsRunning) {
 
     ASSERT_TRUE(q.CanCloseFrame([] { return QuitAnswer::Leave; }));
     EXPECT_TRUE(q.CloseDocument());
+}
+
+// Without a data set (a load failed) there is nothing to save: "Ja" leaves
+// without the save's refusal instead of keeping the user in the program.
+TEST(ExitQuestionTest, YesWithoutDataSetLeaves) {
+    ScopedAppState state;
+    ScriptedUserInterface ui;
+    state->SetUserInterface(&ui);
+    state->DatenGeaendert = true;
+    CEDITORDoc doc;
+    CExitQuestion q(doc);
+    ASSERT_TRUE(q.CanCloseFrame([] { return QuitAnswer::Save; }));
+    EXPECT_TRUE(q.CloseDocument());
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
 }
 
 // ---- picture cache

@@ -36,12 +36,13 @@ int CmdImport(const Args& args) {
     }
     const size_t vorher = v3::Daten().ExSpielerListe.size();
     if (!doc.OnDateiV2dateneinlesen()) {
-        if (state->LadenOk && state->DatenGeaendert)
-            std::printf("Der zusammengef\xC3\xBChrte Datensatz konnte nicht vollst\xC3\xA4ndig gespeichert werden.\n");
-        else
-            std::printf("Die Vorg\xC3\xA4ngerdaten wurden nicht \xC3\xBC" "bernommen; der Datensatz in %s bleibt, "
-                        "wie er war.\n",
-                        dir.c_str());
+        std::printf("Die Vorg\xC3\xA4ngerdaten wurden nicht \xC3\xBC" "bernommen; der Datensatz in %s bleibt, "
+                    "wie er war.\n",
+                    dir.c_str());
+        return 1;
+    }
+    if (state->DatenGeaendert) {
+        std::printf("Der zusammengef\xC3\xBChrte Datensatz konnte nicht vollst\xC3\xA4ndig gespeichert werden.\n");
         return 1;
     }
     std::printf("\xC3\x9C" "bernommen und gespeichert: %s (%zu ehemalige Spieler neu)\n", dir.c_str(),
