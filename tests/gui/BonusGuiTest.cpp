@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 
+#include "GuiTestUtil.h"
 #include "TestUtil.h"
 #include "base/AppState.h"
 #include "base/Layout.h"
@@ -36,21 +37,6 @@ namespace v3 {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs `schritt` on the modal window of class T as soon as it is on top.
-template <class T>
-void SobaldOffen(std::function<void(T*)> schritt) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, schritt] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()); w && w->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            schritt(w);
-        }
-    });
-    timer->start();
-}
 
 QComboBox* Feld(QWidget* dlg, const char* name) {
     auto* box = dlg->findChild<QComboBox*>(name);
@@ -96,7 +82,7 @@ protected:
     }
     // Runs the menu command with `eingabe` filling the dialog before OK.
     bool Befehl(std::function<void(CBonusLandAuswahlDlg*)> eingabe) {
-        SobaldOffen<CBonusLandAuswahlDlg>([eingabe](CBonusLandAuswahlDlg* dlg) {
+        v3test::WennOffen<CBonusLandAuswahlDlg>([eingabe](CBonusLandAuswahlDlg* dlg) {
             eingabe(dlg);
             DrueckeOk(dlg);
             if (dlg->isVisible()) dlg->reject();  // a check refused: give up
@@ -233,7 +219,7 @@ TEST_F(BonusGui, OwnCrestAndMapSurviveARestartAndRemovalLeavesNoTrace) {
     EXPECT_TRUE(Befehl([&](CBonusLandAuswahlDlg* d) {
         WaehleText(d, "Land", Qt8(nation.name));
         // The crest through its file dialog, the map as the file dialog would give it.
-        SobaldOffen<QFileDialog>([this](QFileDialog* f) {
+        v3test::WennOffen<QFileDialog>([this](QFileDialog* f) {
             f->selectFile(Pfad("eigen/wappen.bmp"));
             QMetaObject::invokeMethod(f, "accept");
         });

@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 
+#include "GuiTestUtil.h"
 #include "TestUtil.h"
 #include "base/AppState.h"
 #include "base/Layout.h"
@@ -40,27 +41,6 @@ namespace v3 {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs `schritt` on the modal dialog of class T as soon as it is on top.
-template <class T>
-void WennOffen(std::function<void(T*)> schritt) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, schritt] {
-        if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget()); dlg && dlg->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            schritt(dlg);
-        }
-    });
-    timer->start();
-}
-
-void Klick(QWidget* dlg, const char* name) {
-    auto* b = dlg->findChild<QAbstractButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 #ifdef V3_HAVE_DEMO
 class PersonalGui : public ::testing::Test {
@@ -110,12 +90,12 @@ TEST_F(PersonalGui, SponsorRenamedRecolouredAndRefontedChangesOnlyItsBoardAndCou
     EXPECT_EQ(dlg.Sponsoren().Kopie(2).HintergrundFarbe(), 1);
 
     // The font dialog: 30 points, bold; its size spinner stops at 36.
-    WennOffen<CSchriftDlg>([](CSchriftDlg* s) {
+    v3test::WennOffen<CSchriftDlg>([](CSchriftDlg* s) {
         s->Groesse()->setValue(50);
         EXPECT_EQ(s->Groesse()->value(), 36);
         s->Groesse()->setValue(30);
         s->Fett()->setChecked(!s->Fett()->isChecked());
-        Klick(s, kOkButton);
+        v3test::Klick(s, kOkButton);
     });
     const bool warFett = original.FontWeight() >= 600;
     dlg.SchriftKnopf()->click();
@@ -129,7 +109,7 @@ TEST_F(PersonalGui, SponsorRenamedRecolouredAndRefontedChangesOnlyItsBoardAndCou
     const int neueGroesse = (original.Unternehmensgroesse() + 1) % 3;
     groesse->setValue(neueGroesse);
 
-    Klick(&dlg, kOkButton);
+    v3test::Klick(&dlg, kOkButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     const CSponsor& neu = *Land0().Sponsors()[2];
     EXPECT_EQ(neu.Unternehmensgroesse(), neueGroesse);
@@ -172,7 +152,7 @@ TEST_F(PersonalGui, MissingBoardTemplateGivesAPlainPreviewAndTheSaveStillWritesT
         EXPECT_EQ(dlg.Bande().size(), QSize(CSponsor::kBoardWidth, CSponsor::kBoardHeight));
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_NE(ui.messages[0].text.find(name), std::string::npos) << ui.messages[0].text;
-        Klick(&dlg, kOkButton);
+        v3test::Klick(&dlg, kOkButton);
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
 
@@ -188,24 +168,24 @@ TEST_F(PersonalGui, MissingBoardTemplateGivesAPlainPreviewAndTheSaveStillWritesT
 
 TEST_F(PersonalGui, CoachChooserWantsALineAndReturnsTheChosenOne) {
     const auto& freie = Land0().Coaches();
-    WennOffen<CPersonenListeDlg>([this](CPersonenListeDlg* d) {
+    v3test::WennOffen<CPersonenListeDlg>([this](CPersonenListeDlg* d) {
         EXPECT_EQ(d->findChild<QAbstractButton*>(kOkButton)->text(), QString::fromUtf8("\xC3\x9C" "bernehmen"));
         d->Liste()->clearSelection();
-        Klick(d, kOkButton);
+        v3test::Klick(d, kOkButton);
         EXPECT_TRUE(d->isVisible());
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, "Bitte w\xC3\xA4hlen Sie zuerst einen Trainer aus der Liste!");
         d->Liste()->setCurrentItem(d->Liste()->topLevelItem(4));
-        Klick(d, kOkButton);
+        v3test::Klick(d, kOkButton);
     });
     EXPECT_EQ(WaehleTrainer(nullptr, freie), 4);
 }
 
 TEST_F(PersonalGui, CoachChangeDialogDerivesTheAgeAndKeepsRefusedInputOpen) {
     const int saison = App().Saisonstartjahr;
-    WennOffen<CPersonenListeDlg>([this, saison](CPersonenListeDlg* liste) {
+    v3test::WennOffen<CPersonenListeDlg>([this, saison](CPersonenListeDlg* liste) {
         liste->Liste()->setCurrentItem(liste->Liste()->topLevelItem(1));
-        WennOffen<CAendernDlg>([this, saison](CAendernDlg* d) {
+        v3test::WennOffen<CAendernDlg>([this, saison](CAendernDlg* d) {
             EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Trainer \xC3\xA4ndern"));
             auto* jahr = d->findChild<QSpinBox*>("Jahr");
             auto* monat = d->findChild<QSpinBox*>("Monat");
@@ -219,16 +199,16 @@ TEST_F(PersonalGui, CoachChangeDialogDerivesTheAgeAndKeepsRefusedInputOpen) {
             EXPECT_EQ(alter->text(), "39");
             d->findChild<QSpinBox*>("Kompetenz")->setValue(14);
             name->setText(QString::fromUtf8("Gr\xE2\x84\xA6\xC3\x9F"));
-            Klick(d, kOkButton);
+            v3test::Klick(d, kOkButton);
             EXPECT_TRUE(d->isVisible()) << "refused name closed the dialog";
             EXPECT_EQ(name->text(), QString::fromUtf8("Gr\xE2\x84\xA6\xC3\x9F"));
             ASSERT_EQ(ui.messages.size(), 1u);
             name->setText(QString::fromUtf8("Gro\xC3\x9F"));
-            Klick(d, kOkButton);
+            v3test::Klick(d, kOkButton);
         });
         liste->findChild<QAbstractButton*>("Aendern")->click();
         EXPECT_EQ(liste->Liste()->topLevelItem(1)->text(0).left(5), QString::fromUtf8("Gro\xC3\x9F,"));
-        Klick(liste, kOkButton);
+        v3test::Klick(liste, kOkButton);
     });
     EXPECT_TRUE(RunTrainerPool(nullptr));
     const CTrainerUndCo& t = *Land0().Coaches()[1];
@@ -241,9 +221,9 @@ TEST_F(PersonalGui, CoachChangeDialogDerivesTheAgeAndKeepsRefusedInputOpen) {
 TEST_F(PersonalGui, RefereeHomeAndGuestBoxesExcludeEachOther) {
     auto& schiri = *Land0().Referees()[0];
     schiri.SchiriEigenschaften(SchiriHeim);
-    WennOffen<CPersonenListeDlg>([](CPersonenListeDlg* liste) {
+    v3test::WennOffen<CPersonenListeDlg>([](CPersonenListeDlg* liste) {
         liste->Liste()->setCurrentItem(liste->Liste()->topLevelItem(0));
-        WennOffen<CAendernDlg>([](CAendernDlg* d) {
+        v3test::WennOffen<CAendernDlg>([](CAendernDlg* d) {
             auto* heim = d->findChild<QCheckBox*>("Heim");
             auto* gast = d->findChild<QCheckBox*>("Gast");
             auto* coaching = d->findChild<QCheckBox*>("Coaching");
@@ -253,12 +233,12 @@ TEST_F(PersonalGui, RefereeHomeAndGuestBoxesExcludeEachOther) {
             EXPECT_FALSE(heim->isChecked());
             EXPECT_TRUE(gast->isChecked());
             coaching->click();
-            Klick(d, kOkButton);
+            v3test::Klick(d, kOkButton);
         });
         // Enter on the line opens the change dialog and leaves the list open.
         QTest::keyClick(liste->Liste(), Qt::Key_Return);
         EXPECT_TRUE(liste->isVisible());
-        Klick(liste, kOkButton);
+        v3test::Klick(liste, kOkButton);
     });
     EXPECT_TRUE(RunSchiedsrichter(nullptr));
     EXPECT_EQ(Land0().Referees()[0]->SchiriEigenschaften(), SchiriGast | SchiriHasstCoaching);

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "GuiTestUtil.h"
 #include "TestUtil.h"
 #include "base/AppState.h"
 #include "base/Layout.h"
@@ -35,27 +36,6 @@
 namespace v3 {
 namespace {
 
-// Runs `schritt` on the modal dialog of class T as soon as it is on top.
-template <class T>
-void WennSpielplanOffen(std::function<void(T*)> schritt) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, schritt] {
-        if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget()); dlg && dlg->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            schritt(dlg);
-        }
-    });
-    timer->start();
-}
-
-void KnopfDruecken(QWidget* dlg, const QString& name) {
-    auto* b = dlg->findChild<QAbstractButton*>(name);
-    ASSERT_NE(b, nullptr) << name.toStdString();
-    b->click();
-}
-
 void ListeKlicken(QListWidget* liste, int zeile) {
     QListWidgetItem* item = liste->item(zeile);
     ASSERT_NE(item, nullptr);
@@ -65,8 +45,8 @@ void ListeKlicken(QListWidget* liste, int zeile) {
 // The matchday's first pairing turned round: both fields cleared, the away
 // club chosen first.
 void ErstePaarungDrehen(CSpielplanAendernDlg* dlg) {
-    KnopfDruecken(dlg, "Heim1");
-    KnopfDruecken(dlg, "Gast1");
+    v3test::Klick(dlg, "Heim1");
+    v3test::Klick(dlg, "Gast1");
     ASSERT_EQ(dlg->OhneGegner()->count(), 2);
     ListeKlicken(dlg->OhneGegner(), 1);
     ListeKlicken(dlg->OhneGegner(), 0);
@@ -97,14 +77,14 @@ TEST_F(SpielplanGui, ATurnedPairingNeedsItsReturnMatchTurnedAndOnlyTheLeagueFile
 
     CSpielplanAuswahlDlg auswahl(0);
     ASSERT_EQ(auswahl.Liste()->count(), 6);
-    WennSpielplanOffen<CSpielplanAendernDlg>([&](CSpielplanAendernDlg* dlg) {
+    v3test::WennOffen<CSpielplanAendernDlg>([&](CSpielplanAendernDlg* dlg) {
         EXPECT_FALSE(dlg->Trenner(8)->isHidden());
         EXPECT_TRUE(dlg->Trenner(9)->isHidden());
         EXPECT_TRUE(dlg->SpieltagKnopf(33)->isEnabled());
         EXPECT_FALSE(dlg->SpieltagKnopf(34)->isEnabled());
 
-        KnopfDruecken(dlg, "Heim1");
-        KnopfDruecken(dlg, "Spieltag2");  // refused: one club has no opponent
+        v3test::Klick(dlg, "Heim1");
+        v3test::Klick(dlg, "Spieltag2");  // refused: one club has no opponent
         EXPECT_TRUE(dlg->SpieltagKnopf(0)->isChecked());
         ASSERT_EQ(ui.messages.size(), 1u);
         // Enter on the list puts the club back as a click does.
@@ -113,19 +93,19 @@ TEST_F(SpielplanGui, ATurnedPairingNeedsItsReturnMatchTurnedAndOnlyTheLeagueFile
         EXPECT_EQ(dlg->OhneGegner()->count(), 0);
 
         ErstePaarungDrehen(dlg);
-        KnopfDruecken(dlg, kOkButton);
+        v3test::Klick(dlg, kOkButton);
         ASSERT_TRUE(dlg->isVisible()) << "a repetition must keep the editor open";
         ASSERT_EQ(ui.messages.size(), 2u);
         EXPECT_NE(ui.messages[1].text.find("am 1. als auch am 18. Spieltag"), std::string::npos);
 
-        KnopfDruecken(dlg, "Spieltag18");
+        v3test::Klick(dlg, "Spieltag18");
         ErstePaarungDrehen(dlg);
-        KnopfDruecken(dlg, kOkButton);
+        v3test::Klick(dlg, kOkButton);
     });
     auswahl.OnEditieren();
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(liga.Fixture(0, 0), heim) << "the data set changed before Übernehmen";
-    KnopfDruecken(&auswahl, kOkButton);
+    v3test::Klick(&auswahl, kOkButton);
     EXPECT_EQ(auswahl.result(), QDialog::Accepted);
 
     state->BandenSpeichern = false;
@@ -150,14 +130,14 @@ TEST_F(SpielplanGui, SettingsTakeATaxRateAndACupWinnerThroughSaveAndLoad) {
     EXPECT_EQ(dlg.Startjahr()->value(), 1999) << "1998 of the demo shows clamped";
     dlg.Steuersatz()->setValue(25);
     std::string gewaehlt;
-    WennSpielplanOffen<CSpielerWechselDlg>([&](CSpielerWechselDlg* w) {
+    v3test::WennOffen<CSpielerWechselDlg>([&](CSpielerWechselDlg* w) {
         w->Clubs()->setCurrentRow(7);
         gewaehlt = w->Clubs()->currentItem()->text().toStdString();
-        KnopfDruecken(w, kOkButton);
+        v3test::Klick(w, kOkButton);
     });
     dlg.PokalKnopf(kPokalDerPokalsieger)->click();
     EXPECT_EQ(dlg.PokalVerein(kPokalDerPokalsieger)->text().toStdString(), gewaehlt);
-    KnopfDruecken(&dlg, kOkButton);
+    v3test::Klick(&dlg, kOkButton);
     ASSERT_EQ(dlg.result(), QDialog::Accepted) << (ui.messages.empty() ? "" : ui.messages.back().text);
     EXPECT_EQ(Daten().kleinigkeiten->Saisonstartjahr(), 1998) << "a year not entered stays";
 

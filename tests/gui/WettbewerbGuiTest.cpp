@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "GuiTestUtil.h"
 #include "TestUtil.h"
 #include "base/AppState.h"
 #include "base/Layout.h"
@@ -37,27 +38,6 @@ namespace v3 {
 namespace {
 
 #ifdef V3_HAVE_DEMO
-
-// Runs `schritt` on the modal dialog of class T as soon as it is on top.
-template <class T>
-void WbWennOffen(std::function<void(T*)> schritt) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, schritt] {
-        if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget()); dlg && dlg->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            schritt(dlg);
-        }
-    });
-    timer->start();
-}
-
-void WbKlick(QWidget* dlg, const char* name) {
-    auto* b = dlg->findChild<QAbstractButton*>(name);
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
 
 class WettbewerbGui : public ::testing::Test {
 protected:
@@ -126,7 +106,7 @@ TEST_F(WettbewerbGui, EditorsChangeTheDataSetThroughTheirWidgets) {
         dlg.FaehigkeitKnopf(n)->click();
         EXPECT_EQ(dlg.FaehigkeitText(n)->text(), "Kein Spieler\n");
         EXPECT_EQ(halter->BesterSpieler(), n) << "nothing changes before OK";
-        WbKlick(&dlg, kOkButton);
+        v3test::Klick(&dlg, kOkButton);
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
         EXPECT_EQ(halter->BesterSpieler(), 0);
     }
@@ -136,19 +116,19 @@ TEST_F(WettbewerbGui, EditorsChangeTheDataSetThroughTheirWidgets) {
         ASSERT_NE(dlg.Name(0), nullptr);
         dlg.Name(0)->setText("Oberliga");
         dlg.Pokal()->setText("P");  // too short: refused, the dialog stays open
-        WbKlick(&dlg, kOkButton);
+        v3test::Klick(&dlg, kOkButton);
         EXPECT_NE(dlg.result(), QDialog::Accepted);
         EXPECT_EQ(ui.messages.size(), 1u);
         ui.messages.clear();
         dlg.Pokal()->setText("Landespokal");
-        WbKlick(&dlg, kOkButton);
+        v3test::Klick(&dlg, kOkButton);
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
     CWMEMDlg hosts;
     ASSERT_EQ(hosts.List()->count(), 50);
     hosts.List()->setCurrentRow(1);
     int gewaehlt = 0;
-    WbWennOffen<CWMEMAendernDlg>([&](CWMEMAendernDlg* d) {
+    v3test::WennOffen<CWMEMAendernDlg>([&](CWMEMAendernDlg* d) {
         d->List()->setCurrentRow(0);
         gewaehlt = d->Chosen();
         d->accept();
@@ -156,20 +136,20 @@ TEST_F(WettbewerbGui, EditorsChangeTheDataSetThroughTheirWidgets) {
     hosts.OnEditieren();
     EXPECT_EQ(hosts.List()->currentRow(), 2);
     EXPECT_EQ(hosts.Rules().HostOf(1), gewaehlt);
-    WbKlick(&hosts, kOkButton);
+    v3test::Klick(&hosts, kOkButton);
 
     CUEFAWertungDlg ranking;
     ASSERT_EQ(ranking.List()->topLevelItemCount(), CUEFA::kPlaetze);
     const int letzte = CUEFA::kPlaetze - 1;
     const int nation = ranking.Rules().Zeilen()[letzte].nation;
-    WbWennOffen<CUEFAWertungAendernDlg>([](CUEFAWertungAendernDlg* d) {
+    v3test::WennOffen<CUEFAWertungAendernDlg>([](CUEFAWertungAendernDlg* d) {
         for (int s = 0; s < 6; ++s) d->Wert(s)->setValue(99);
         d->accept();
     });
     ranking.OnDblclk(letzte);
     EXPECT_EQ(ranking.List()->topLevelItem(0)->text(1).isEmpty(), false);
     EXPECT_EQ(ranking.List()->topLevelItem(0)->text(2), "495");
-    WbKlick(&ranking, kOkButton);
+    v3test::Klick(&ranking, kOkButton);
 
     SaveAndReload([&] {
         for (const auto& land : Daten().AlleLaender)
@@ -210,7 +190,7 @@ TEST_F(WettbewerbGui, StatisticsAndGroupEditors) {
     EXPECT_EQ(sichtbar, 4);
     // The same nation twice: refused with the message, the dialog stays open.
     em.Position(1)->setCurrentIndex(em.Position(1)->findData(em.Position(0)->currentData()));
-    WbKlick(&em, kOkButton);
+    v3test::Klick(&em, kOkButton);
     EXPECT_NE(em.result(), QDialog::Accepted);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Jede Nation darf aber nur einmal"), std::string::npos);
@@ -235,7 +215,7 @@ TEST_F(WettbewerbGui, StatisticsAndGroupEditors) {
     EXPECT_EQ(cl.Shown(), 4);
     cl.Land(2)->setCurrentIndex(cl.Land(2)->findData(land));
     cl.Verein(2)->setCurrentIndex(cl.Verein(2)->findData(verein));
-    WbKlick(&cl, kOkButton);
+    v3test::Klick(&cl, kOkButton);
     EXPECT_NE(cl.result(), QDialog::Accepted);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text, "Der Teilnehmer 1 in Gruppe 1 ist schon in Gruppe 5 als Teilnehmer 3 vorhanden!\n");
