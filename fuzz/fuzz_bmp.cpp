@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     v3::BmpImage image;
     if (v3::ReadBmp(bytes, image) != v3::BmpError::None) return 0;
     if (image.width <= 0 || image.height <= 0) std::abort();
-    if (image.pixels.size() != size_t(image.width) * size_t(image.height) * image.BytesPerPixel()) std::abort();
+    if (image.pixels.size() != size_t(image.width) * size_t(image.height) * image.BytesPerPixel())
+        std::abort();
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) (void)image.Rgb(x, y);
     v3::BmpImage again;

@@ -9,8 +9,6 @@
 // kind of section from under three kilobytes. With the environment variable
 // V3FUZZ_WRITE_SEEDS naming a folder, the start builds the demo world and
 // writes that country there as a seed.
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -41,9 +39,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kLand = 9;          // a main country with one league file
-constexpr size_t kKeep = 1;       // records per pool, players per club
-constexpr int kClubs = 2;         // clubs, and the league's size
+constexpr int kLand = 9;     // a main country with one league file
+constexpr size_t kKeep = 1;  // records per pool, players per club
+constexpr int kClubs = 2;    // clubs, and the league's size
 constexpr std::string_view kLigaTrenner = "%%LIGA%%\n";
 
 template <class List>

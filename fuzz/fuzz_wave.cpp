@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A head is at most the file: the caller reads it from the file.
     if (fileSize < head.size()) fileSize = head.size() + fileSize % 1024;
     const auto header = v3::ParseWaveHeader(head, fileSize);
-    if (header && (header->dataOffset > fileSize || header->dataSize > fileSize - header->dataOffset)) std::abort();
+    if (header && (header->dataOffset > fileSize || header->dataSize > fileSize - header->dataOffset))
+        std::abort();
     return 0;
 }
