@@ -1,22 +1,16 @@
 // Opens arbitrary bytes as a record file and runs every read operation over
 // them in an order the input chooses: nothing may crash, hang or touch memory
 // outside its buffers.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "base/AppState.h"
 #include "records/Datum.h"
 #include "records/V3File.h"
 
 namespace {
-
-std::string TempPath() {
-    const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return std::string(base) + "/v3fuzz_recordfile_" + std::to_string(getpid()) + ".sav";
-}
 
 const char* const kNames[] = {"SPIELER", "VEREIN", "NATION", "S", "", "%SECT%"};
 
@@ -28,11 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string ops(reinterpret_cast<const char*>(data), nOps);
     std::string bytes(reinterpret_cast<const char*>(data) + nOps, size - nOps);
 
-    static const std::string path = TempPath();
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    static const std::string path = (v3fuzz::RamFolder() / "record.sav").string();
+    v3fuzz::Put(path, bytes);
 
     v3::ScopedAppState state;
     v3::CV3File file;
