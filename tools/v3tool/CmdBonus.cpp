@@ -161,14 +161,8 @@ int CmdBonus(const Args& args) {
     v3::ScopedAppState state;
     v3::StderrUserInterface ui(true);
     state->SetUserInterface(&ui);
-    state->installDir = o.dir;
     v3::CEDITORDoc doc;
-    doc.ClearBonusLandGlobals();
-    if (!doc.LadenV3Localized()) {
-        std::printf("%s", doc.LadeFehler().c_str());
-        std::printf("Der Datensatz in %s konnte nicht geladen werden.\n", o.dir.c_str());
-        return 1;
-    }
+    if (!LoadDataSet(o.dir, doc, stdout)) return 1;
 
     bool abgelehnt = false;
     const bool uebernommen = v3::OnBonuslanderzeugenaendern([&](v3::BonusLandAuswahl& a) {

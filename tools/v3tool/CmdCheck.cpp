@@ -30,23 +30,6 @@ int Usage(const char* usage) {
     return 2;
 }
 
-// Loads the installation in `dir` with messages on stderr.
-bool Load(const std::string& dir, v3::CEDITORDoc& doc) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) {
-        std::fprintf(stderr, "Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
-        return false;
-    }
-    v3::App().installDir = dir;
-    doc.ClearBonusLandGlobals();
-    if (!doc.LadenV3Localized()) {
-        std::fprintf(stderr, "%sDer Datensatz in %s konnte nicht geladen werden.\n", doc.LadeFehler().c_str(),
-                     dir.c_str());
-        return false;
-    }
-    return true;
-}
-
 // Prints the result lines in UTF-8; a pair's separator becomes an empty line.
 class PrintingSink : public v3::ICheckSink {
 public:
@@ -87,7 +70,7 @@ struct Session {
 int CmdCheck(const Args& args) {
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') return Usage(kCheckUsage);
     Session s;
-    if (!Load(args[0], s.doc)) return 1;
+    if (!LoadDataSet(args[0], s.doc, stderr)) return 1;
     PrintingSink sink;
     std::atomic<bool> stop{false};
     v3::DatenCheck(v3::PrepareCheckRun(sink, stop));
@@ -106,7 +89,7 @@ int CmdSearch(const Args& args) {
     }
     if (vorname.empty() && nachname.empty()) return Usage(kSearchUsage);
     Session s;
-    if (!Load(args[0], s.doc)) return 1;
+    if (!LoadDataSet(args[0], s.doc, stderr)) return 1;
     PrintingSink sink;
     std::atomic<bool> stop{false};
     v3::CheckRun run = v3::PrepareCheckRun(sink, stop);
@@ -146,7 +129,7 @@ int CmdPrint(const Args& args) {
     if (land < 0 || land >= v3::kLaenderSlots || pdf.empty()) return Usage(kPrintUsage);
 
     Session s;
-    if (!Load(args[0], s.doc)) return 1;
+    if (!LoadDataSet(args[0], s.doc, stderr)) return 1;
     const auto& laender = v3::Daten().AlleLaender;
     if (size_t(land) >= laender.size() || !laender[size_t(land)]) {
         std::fprintf(stderr, "Das Land %d gibt es in diesem Datensatz nicht.\n", land);

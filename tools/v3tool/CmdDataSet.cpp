@@ -22,24 +22,6 @@ bool InstallDir(const Args& args, const char* usage, std::filesystem::path& dir)
     return true;
 }
 
-// Loads the installation's data set with messages going to stderr; the load's
-// error report goes to stdout.
-bool Load(const std::filesystem::path& dir, v3::CEDITORDoc& doc) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) {
-        std::printf("Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
-        return false;
-    }
-    v3::App().installDir = dir;
-    doc.ClearBonusLandGlobals();
-    bool ok = doc.LadenV3Localized();
-    if (!ok) {
-        std::printf("%s", doc.LadeFehler().c_str());
-        std::printf("Der Datensatz in %s konnte nicht geladen werden.\n", dir.c_str());
-    }
-    return ok;
-}
-
 }  // namespace
 
 int CmdValidate(const Args& args) {
@@ -49,7 +31,7 @@ int CmdValidate(const Args& args) {
     v3::StderrUserInterface ui(false);
     state->SetUserInterface(&ui);
     v3::CEDITORDoc doc;
-    if (!Load(dir, doc)) return 1;
+    if (!LoadDataSet(dir, doc, stdout)) return 1;
     size_t vereine = 0, spieler = 0;
     for (const auto& land : v3::Daten().AlleLaender)
         for (const auto& verein : land->VereinsListe()) {
@@ -68,7 +50,7 @@ int CmdResave(const Args& args) {
     v3::StderrUserInterface ui(false);
     state->SetUserInterface(&ui);
     v3::CEDITORDoc doc;
-    if (!Load(dir, doc)) return 1;
+    if (!LoadDataSet(dir, doc, stdout)) return 1;
     state->BandenSpeichern = false;
     if (!doc.SpeichernV3Localized()) {
         std::printf("Der Datensatz in %s konnte nicht vollst\xC3\xA4ndig gespeichert werden.\n", dir.c_str());

@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/AppState.h"
+#include "dataset/EditorDoc.h"
+
 namespace v3tool {
 
 const std::vector<Command>& Commands() {
@@ -20,6 +23,12 @@ const std::vector<Command>& Commands() {
          "sucht Personen nach Namen; R\xC3\xBC" "ckgabe 1 ohne Treffer", CmdSearch},
         {"print", "print DIR --land N [--verein NAME ...] --pdf FILE",
          "schreibt die Vereinsbl\xC3\xA4tter von Land N (alle Vereine ohne --verein) als PDF", CmdPrint},
+        {"export", "export DIR --table T --csv FILE [--land N]",
+         "schreibt eine Tabelle (spieler, vereine, stadien, trainer, manager, schiedsrichter) als CSV", CmdExport},
+        {"apply", "apply DIR --csv FILE [--table T] [--dry-run]",
+         "\xC3\xBC" "bernimmt eine bearbeitete CSV-Tabelle (alles oder nichts) und speichert", CmdApply},
+        {"diff", "diff DIR [--gegen DIR2] [--csv FILE]",
+         "listet die \xC3\x84nderungen gegen\xC3\xBC" "ber DATA.ORG (oder DIR2) auf", CmdDiff},
     };
     return commands;
 }
@@ -65,6 +74,22 @@ int InstallDirWithYes(const Args& args, const char* usage, const char* warning, 
         return 1;
     }
     return 0;
+}
+
+bool LoadDataSet(const std::string& dir, v3::CEDITORDoc& doc, std::FILE* out) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) {
+        std::fprintf(out, "Das Verzeichnis %s gibt es nicht.\n", dir.c_str());
+        return false;
+    }
+    v3::App().installDir = dir;
+    doc.ClearBonusLandGlobals();
+    if (!doc.LadenV3Localized()) {
+        std::fprintf(out, "%sDer Datensatz in %s konnte nicht geladen werden.\n", doc.LadeFehler().c_str(),
+                     dir.c_str());
+        return false;
+    }
+    return true;
 }
 
 int Run(const Args& argv) {

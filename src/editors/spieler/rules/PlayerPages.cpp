@@ -90,8 +90,8 @@ void PlayerData1Rules::Fill(const CSpieler& p) {
     alter_ = AgeFor(App().Saisonstartjahr, month_, year_);
     talent_ = ClampShown(p.Talent(), 1, 5, badTalent_, repaired_, "Talent");
     staerke_ = ClampShown(p.Staerke(), 1, 12, badStaerke_, repaired_, "St\xC3\xA4rke");
-    if (staerke_ + talent_ > 13) {
-        staerke_ = 13 - talent_;
+    if (staerke_ + talent_ > PlayerData1Rules::kMaxStaerkePlusTalent) {
+        staerke_ = PlayerData1Rules::kMaxStaerkePlusTalent - talent_;
         if (!badStaerke_) repaired_.emplace_back("St\xC3\xA4rke");
         badStaerke_ = true;
     }
@@ -120,12 +120,12 @@ void PlayerData1Rules::SetDate(int day, int month, int year) {
 
 void PlayerData1Rules::SetStaerke(int v) {
     staerke_ = std::clamp(v, 1, 12);
-    if (staerke_ + talent_ > 13) talent_ = 13 - staerke_;
+    if (staerke_ + talent_ > PlayerData1Rules::kMaxStaerkePlusTalent) talent_ = PlayerData1Rules::kMaxStaerkePlusTalent - staerke_;
 }
 
 void PlayerData1Rules::SetTalent(int v) {
     talent_ = std::clamp(v, 1, 5);
-    if (staerke_ + talent_ > 13) staerke_ = 13 - talent_;
+    if (staerke_ + talent_ > PlayerData1Rules::kMaxStaerkePlusTalent) staerke_ = PlayerData1Rules::kMaxStaerkePlusTalent - talent_;
 }
 
 void PlayerData1Rules::SetFuss(int v) { fuss_ = std::clamp(v, 1, 3); }

@@ -65,6 +65,7 @@ public:
     void SetVorname(const std::string& s);
     void SetKuenstlername(const std::string& s);
     static constexpr size_t kMaxNachname = 15, kMaxVorname = 12, kMaxKuenstlername = 24;
+    static constexpr int kMaxStaerkePlusTalent = 13;
 
     void SetDate(int day, int month, int year);
     // Strength 1..12 and talent 1..5 with strength + talent <= 13: the one not

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/AppState.h"
+#include "base/Layout.h"
 #include "editors/verein/rules/Vereinsauswahl.h"
 #include "platform/FileOps.h"
 #include "platform/Text1252.h"
