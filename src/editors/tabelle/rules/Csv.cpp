@@ -93,15 +93,18 @@ CsvErgebnis ReadCsv(std::string_view text) {
         zeile.clear();
     }
     if (!zeile.empty()) zeilen.push_back(std::move(zeile));
+    // Empty rows at the end are no records; those in between stay, so that
+    // every row keeps the number a spreadsheet gives it.
+    auto leer = [](const CsvZeile& z) { return z.size() == 1 && z[0].empty(); };
+    while (zeilen.size() > 1 && leer(zeilen.back())) zeilen.pop_back();
 
-    if (zeilen.empty() || (zeilen[0].size() == 1 && zeilen[0][0].empty())) {
+    if (zeilen.empty() || leer(zeilen[0])) {
         ergebnis.fehler = "Die Datei enth\xC3\xA4lt keine Kopfzeile.";
         return ergebnis;
     }
     const size_t breite = zeilen[0].size();
     for (size_t z = 1; z < zeilen.size(); ++z) {
-        // A line with nothing on it (a spreadsheet's trailing empty row) is no record.
-        if (zeilen[z].size() == 1 && zeilen[z][0].empty()) continue;
+        if (leer(zeilen[z])) continue;
         if (zeilen[z].size() != breite) {
             ergebnis.fehler = "Zeile " + std::to_string(z + 1) + " hat " + std::to_string(zeilen[z].size()) +
                               " Zellen, die Kopfzeile " + std::to_string(breite) + ".";

@@ -31,10 +31,11 @@ inline constexpr size_t kCsvMaxBytes = 64u * 1024u * 1024u;
 
 // Reads a whole CSV text: a leading UTF-8 byte-order mark is skipped, the
 // separator is the one of ',', ';' and tab that the header row uses most
-// (outside quotes), line ends may be LF or CR LF, an empty last line is
-// ignored. Refused with a message: a text larger than kCsvMaxBytes, no header,
-// a quote left open, text after a closing quote, and a row whose number of
-// cells differs from the header's.
+// (outside quotes), line ends may be LF or CR LF, empty rows at the end are
+// dropped (an empty row in between stays, as one empty cell). Refused with a
+// message: a text larger than kCsvMaxBytes, no header, a quote left open,
+// text after a closing quote, and a row whose number of cells differs from
+// the header's.
 CsvErgebnis ReadCsv(std::string_view text);
 
 // Reads the file at `pfad` with ReadCsv; a file that cannot be read or is too

@@ -1003,32 +1003,39 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
             u.abgelehnt.push_back({nr, Trim(csv.kopf[c]), WertKurz(zeile[c]), std::move(grund)});
         };
         // Find the record.
-        std::vector<std::string> schluessel(def.schluessel.size());
+        std::vector<std::string> schluessel(def.schluessel.size()), zellen(def.schluessel.size());
         bool schluesselOk = true;
-        size_t ersteSchluesselSpalte = 0;
-        for (size_t c = ordnung->size(); c-- > 0;) {
+        for (size_t c = 0; c < ordnung->size(); ++c) {
             if ((*ordnung)[c].art != Kopfspalte::Schluessel) continue;
-            ersteSchluesselSpalte = c;
+            const size_t k = (*ordnung)[c].index;
+            zellen[k] = zeile[c];
             const auto v = LiesGanzzahl(zeile[c]);
             if (!v) {
                 ablehnen(c, kKeineZahl);
                 schluesselOk = false;
             } else {
-                schluessel[(*ordnung)[c].index] = std::to_string(*v);
+                schluessel[k] = std::to_string(*v);
             }
         }
         if (!schluesselOk) continue;
+        // A refusal of the whole row names every key.
+        auto ablehnenZeile = [&](std::string grund) {
+            std::string namen, werte;
+            for (size_t k = 0; k < zellen.size(); ++k) {
+                namen += (k ? ", " : "") + def.schluessel[k];
+                werte += (k ? ", " : "") + WertKurz(zellen[k]);
+            }
+            u.abgelehnt.push_back({nr, namen, werte, std::move(grund)});
+        };
         const auto gefunden = nachSchluessel.find(Schluessel(schluessel));
         if (gefunden == nachSchluessel.end()) {
-            ablehnen(ersteSchluesselSpalte,
-                     "Diesen Datensatz gibt es nicht. Neue Datens\xC3\xA4tze legt die Tabelle nicht an und "
-                     "entfernt keine.");
+            ablehnenZeile("Diesen Datensatz gibt es nicht. Neue Datens\xC3\xA4tze legt die Tabelle nicht an und "
+                          "entfernt keine.");
             continue;
         }
         const size_t platzIndex = gefunden->second;
         if (const auto doppelt = zeileVonPlatz.find(platzIndex); doppelt != zeileVonPlatz.end()) {
-            ablehnen(ersteSchluesselSpalte,
-                     "Derselbe Datensatz steht schon in Zeile " + std::to_string(doppelt->second) + ".");
+            ablehnenZeile("Derselbe Datensatz steht schon in Zeile " + std::to_string(doppelt->second) + ".");
             continue;
         }
         zeileVonPlatz[platzIndex] = nr;
