@@ -47,6 +47,16 @@ private:
     fs::path path_;
 };
 
+// The state a command works in: its own application state, messages on
+// stderr, and the document that loads and saves.
+struct Sitzung {
+    v3::ScopedAppState state;
+    v3::StderrUserInterface ui{false};
+    v3::CEDITORDoc doc;
+    Sitzung() { state->SetUserInterface(&ui); }
+    bool Laden(const std::string& dir) { return LoadDataSet(dir, doc, stdout); }
+};
+
 int Usage(const char* usage) {
     std::fprintf(stderr, "Aufruf: v3tool %s\n", usage);
     return 2;
@@ -88,14 +98,6 @@ std::optional<v3::Tabellenart> Tabelle(const std::string& name) {
     return art;
 }
 
-// The table as CSV text, header first.
-std::string CsvText(const v3::CsvZeile& kopf, const std::vector<v3::CsvZeile>& zeilen) {
-    std::string text;
-    v3::AppendCsvRow(text, kopf);
-    for (const auto& z : zeilen) v3::AppendCsvRow(text, z);
-    return text;
-}
-
 // Writes `text` to `pfad` whole or not at all; "-" is stdout.
 bool Schreibe(const std::string& pfad, const std::string& text) {
     if (pfad == "-") return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
@@ -113,6 +115,12 @@ void DruckeAenderungen(std::FILE* out, const std::vector<v3::Aenderung>& aenderu
         letzterOrt = &a.ort;
         std::fprintf(out, "  %s: %s \xE2\x86\x92 %s\n", a.feld.c_str(), a.alt.c_str(), a.neu.c_str());
     }
+}
+
+// "1 Änderung in 1 Datensatz", "3 Änderungen in 2 Datensätzen".
+std::string Umfang(size_t aenderungen, size_t datensaetze) {
+    return std::to_string(aenderungen) + (aenderungen == 1 ? " \xC3\x84nderung in " : " \xC3\x84nderungen in ") +
+           std::to_string(datensaetze) + (datensaetze == 1 ? " Datensatz" : " Datens\xC3\xA4tzen");
 }
 
 size_t Datensaetze(const std::vector<v3::Aenderung>& aenderungen) {
@@ -140,21 +148,17 @@ int CmdExport(const Args& args) {
             return Usage(kExportUsage);
         }
     }
-    v3::ScopedAppState state;
-    v3::StderrUserInterface ui(false);
-    state->SetUserInterface(&ui);
-    v3::CEDITORDoc doc;
-    if (!LoadDataSet(o.dir, doc, stdout)) return 1;
+    Sitzung sitzung;
+    if (!sitzung.Laden(o.dir)) return 1;
     const size_t laender = v3::Daten().AlleLaender.size();
     if (land >= 0 && (size_t(land) >= laender || !v3::Daten().AlleLaender[size_t(land)])) {
         std::printf("Das Land %d gibt es im Datensatz nicht (0 bis %zu).\n", land, laender - 1);
         return 1;
     }
-    const v3::Tabellenbild bild = v3::Exportiere(v3::Daten(), *art, land);
-    if (!Schreibe(o.csv, CsvText(bild.kopf, bild.zeilen))) return 1;
+    size_t zeilen = 0;
+    if (!Schreibe(o.csv, v3::ExportiereCsv(v3::Daten(), *art, land, &zeilen))) return 1;
     if (o.csv != "-")
-        std::printf("Geschrieben: %s (Tabelle %s, %zu Zeilen)\n", o.csv.c_str(), v3::TabellenName(*art),
-                    bild.zeilen.size());
+        std::printf("Geschrieben: %s (Tabelle %s, %zu Zeilen)\n", o.csv.c_str(), v3::TabellenName(*art), zeilen);
     return 0;
 }
 
@@ -172,11 +176,8 @@ int CmdApply(const Args& args) {
         std::printf("%s\nNichts ge\xC3\xA4ndert.\n", csv.fehler.c_str());
         return 1;
     }
-    v3::ScopedAppState state;
-    v3::StderrUserInterface ui(false);
-    state->SetUserInterface(&ui);
-    v3::CEDITORDoc doc;
-    if (!LoadDataSet(o.dir, doc, stdout)) return 1;
+    Sitzung sitzung;
+    if (!sitzung.Laden(o.dir)) return 1;
 
     const v3::Uebernahme u = v3::Uebernimm(v3::Daten(), csv.tabelle, art, o.probe);
     if (!u.fehler.empty()) {
@@ -202,18 +203,16 @@ int CmdApply(const Args& args) {
         return 0;
     }
     if (o.probe) {
-        std::printf("Probelauf: %zu \xC3\x84nderungen in %zu Datens\xC3\xA4tzen; nichts gespeichert.\n",
-                    u.aenderungen.size(), datensaetze);
+        std::printf("Probelauf: %s; nichts gespeichert.\n", Umfang(u.aenderungen.size(), datensaetze).c_str());
         return 0;
     }
-    state->BandenSpeichern = false;
-    if (!doc.SpeichernV3Localized()) {
+    sitzung.state->BandenSpeichern = false;
+    if (!sitzung.doc.SpeichernV3Localized()) {
         std::printf("Der Datensatz in %s konnte nicht gespeichert werden; die Dateien sind unver\xC3\xA4ndert.\n",
                     o.dir.c_str());
         return 1;
     }
-    std::printf("Gespeichert: %zu \xC3\x84nderungen in %zu Datens\xC3\xA4tzen, %s\n", u.aenderungen.size(),
-                datensaetze, o.dir.c_str());
+    std::printf("Gespeichert: %s, %s\n", Umfang(u.aenderungen.size(), datensaetze).c_str(), o.dir.c_str());
     return 0;
 }
 
@@ -244,11 +243,8 @@ int CmdDiff(const Args& args) {
 
     std::vector<v3::Tabellenbild> alt, neu;
     for (auto [dir, bilder] : {std::pair{&altDir, &alt}, std::pair{&o.dir, &neu}}) {
-        v3::ScopedAppState state;
-        v3::StderrUserInterface ui(false);
-        state->SetUserInterface(&ui);
-        v3::CEDITORDoc doc;
-        if (!LoadDataSet(*dir, doc, stdout)) return 1;
+        Sitzung sitzung;
+        if (!sitzung.Laden(*dir)) return 1;
         for (v3::Tabellenart art : v3::kAlleTabellen) bilder->push_back(v3::Exportiere(v3::Daten(), art, -1));
     }
 
@@ -266,9 +262,8 @@ int CmdDiff(const Args& args) {
     if (anzahl == 0)
         std::printf("Keine \xC3\x84nderungen gegen\xC3\xBC" "ber %s.\n", gegen.c_str());
     else
-        std::printf("%zu \xC3\x84nderungen in %zu Datens\xC3\xA4tzen gegen\xC3\xBC" "ber %s.\n", anzahl, datensaetze,
-                    gegen.c_str());
-    if (!o.csv.empty() && !Schreibe(o.csv, CsvText({"Tabelle", "Ort", "Feld", "Alt", "Neu"}, zeilen))) return 1;
+        std::printf("%s gegen\xC3\xBC" "ber %s.\n", Umfang(anzahl, datensaetze).c_str(), gegen.c_str());
+    if (!o.csv.empty() && !Schreibe(o.csv, v3::WriteCsv({"Tabelle", "Ort", "Feld", "Alt", "Neu"}, zeilen))) return 1;
     return 0;
 }
 

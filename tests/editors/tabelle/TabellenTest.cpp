@@ -53,10 +53,7 @@ protected:
 
     // Writes the table as a script would, and returns the file's path.
     std::string Schreibe(const CsvTabelle& t, const std::string& name = "edit.csv") {
-        std::string text;
-        AppendCsvRow(text, t.kopf);
-        for (const auto& z : t.zeilen) AppendCsvRow(text, z);
-        v3test::WriteBytes(tmp.path() / name, text);
+        v3test::WriteBytes(tmp.path() / name, WriteCsv(t.kopf, t.zeilen));
         return tmp.File(name);
     }
 
@@ -331,6 +328,17 @@ TEST_F(TabellenRegeln, AppliedChangesGoThroughTheRecordsSetters) {
     const std::string ort = Zelle(Tabellenart::Trainer, 1, "Land (Text)") + ", " +
                             Zelle(Tabellenart::Trainer, 1, "Verein (Text)") + ", Trainer (";
     EXPECT_EQ(t.aenderungen[0].ort.rfind(ort, 0), 0u) << t.aenderungen[0].ort;
+}
+
+TEST_F(TabellenRegeln, TheCsvTextIsTheTableWritten) {
+    for (Tabellenart art : kAlleTabellen) {
+        SCOPED_TRACE(TabellenName(art));
+        const Tabellenbild bild = Exportiere(v3::Daten(), art, 3);
+        size_t zeilen = 0;
+        EXPECT_EQ(ExportiereCsv(v3::Daten(), art, 3, &zeilen), WriteCsv(bild.kopf, bild.zeilen));
+        EXPECT_EQ(zeilen, bild.zeilen.size());
+        EXPECT_GT(zeilen, 0u);
+    }
 }
 
 TEST_F(TabellenRegeln, APartOfATableNeedsItsNameWhenSeveralFit) {

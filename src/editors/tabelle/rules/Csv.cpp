@@ -77,7 +77,9 @@ CsvErgebnis ReadCsv(std::string_view text) {
                 return ergebnis;
             }
         } else {
-            while (i < n && text[i] != trenner && text[i] != '\n' && text[i] != '\r') zelle += text[i++];
+            const size_t anfang = i;
+            while (i < n && text[i] != trenner && text[i] != '\n' && text[i] != '\r') ++i;
+            zelle.assign(text.data() + anfang, i - anfang);
         }
         zeile.push_back(std::move(zelle));
         zelle.clear();
@@ -157,6 +159,13 @@ void AppendCsvRow(std::string& out, const CsvZeile& row) {
         out += '"';
     }
     out += '\n';
+}
+
+std::string WriteCsv(const CsvZeile& kopf, const std::vector<CsvZeile>& zeilen) {
+    std::string text;
+    AppendCsvRow(text, kopf);
+    for (const auto& z : zeilen) AppendCsvRow(text, z);
+    return text;
 }
 
 }  // namespace v3

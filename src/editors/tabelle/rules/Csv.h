@@ -45,5 +45,7 @@ CsvErgebnis ReadCsvFile(const std::string& pfad);
 // One row as CSV text with ',' and a closing "\n" (spreadsheets read it, and
 // line-based scripts see no stray "\r"); cells are quoted only where needed.
 void AppendCsvRow(std::string& out, const CsvZeile& row);
+// A whole table: the header, then the rows.
+std::string WriteCsv(const CsvZeile& kopf, const std::vector<CsvZeile>& zeilen);
 
 }  // namespace v3

@@ -240,6 +240,20 @@ Spalte<R> Feld(std::string name, int64_t lo, int64_t hi, int (R::*get)() const, 
         std::move(text));
 }
 
+// A column holding a club number of the record's country (0 = none): the
+// number must name one of its clubs, whose name is the column's text.
+template <class R>
+Spalte<R> VereinsNummer(Spalte<R> c, int (R::*get)() const) {
+    auto bereich = c.setzen;
+    c.setzen = [bereich](R& r, const std::string& cell, const Umfeld& u) -> std::string {
+        const auto v = LiesGanzzahl(cell);
+        if (v && (*v < 0 || *v > VereinsAnzahl(u))) return Bereich(0, VereinsAnzahl(u));
+        return bereich(r, cell, u);
+    };
+    c.text = [get](const R& r, const Umfeld& u) { return VereinsNameText(u, (r.*get)()); };
+    return c;
+}
+
 template <class R>
 struct FeldPaar {
     const char* name;
@@ -311,6 +325,13 @@ void JedesLand(DataSet& d, int nurLand, F f) {
     }
 }
 
+// A record the data set owns directly: read and written back in place.
+template <class R>
+void Zeiger(Platz<R>& p, R* r) {
+    p.holen = [r] { return *r; };
+    p.ablegen = [r](const R& neu) { *r = neu; };
+}
+
 // Places of records a list owns: the list's k-th record has key k (1-based).
 template <class R, class Liste>
 void PoolPlaetze(std::vector<Platz<R>>& out, DataSet& d, int land, CLand& l, Liste& liste, const std::string& was,
@@ -326,8 +347,7 @@ void PoolPlaetze(std::vector<Platz<R>>& out, DataSet& d, int land, CLand& l, Lis
             p.schluesselTexte.emplace_back();
         }
         p.schluessel.push_back(std::to_string(k + 1));
-        p.holen = [r] { return *r; };
-        p.ablegen = [r](const R& neu) { *r = neu; };
+        Zeiger(p, r);
         p.umfeld = {&d, &l, nullptr};
         p.ort = LandName(land) + ", " + was + " " + std::to_string(k + 1) + " (" +
                 PersonText(r->Vorname(), r->Nachname()) + ")";
@@ -478,8 +498,7 @@ const Definition<CSpieler>& SpielerDefinition() {
                         if (!r) continue;
                         Platz<R> p = VereinsPlatz<R>(daten, land, l, v);
                         p.schluessel.push_back(std::to_string(k + 1));
-                        p.holen = [r] { return *r; };
-                        p.ablegen = [r](const R& neu) { *r = neu; };
+                        Zeiger(p, r);
                         p.ort += ", Spieler " + std::to_string(k + 1) + " (" +
                                  PersonText(r->Vorname(), r->Nachname()) + ")";
                         out.push_back(std::move(p));
@@ -555,15 +574,7 @@ const Definition<CVerein>& VereinsDefinition() {
             [](R& r, int v) { return r.Opposition(v); }, Texte(OppositionTexte)));
         for (const FeldPaar<R>& f : {FeldPaar<R>{"FanFreundschaft", &R::FanFreundschaft, &R::FanFreundschaft},
                                      FeldPaar<R>{"ErzRivale", &R::ErzRivale, &R::ErzRivale}}) {
-            Spalte<R> c = Feld<R>(f.name, 0, 255, f.get, f.set);
-            auto bereich = c.setzen;
-            c.setzen = [bereich](R& r, const std::string& cell, const Umfeld& u) -> std::string {
-                const auto v = LiesGanzzahl(cell);
-                if (v && (*v < 0 || *v > VereinsAnzahl(u))) return Bereich(0, VereinsAnzahl(u));
-                return bereich(r, cell, u);
-            };
-            c.text = [get = f.get](const R& r, const Umfeld& u) { return VereinsNameText(u, (r.*get)()); };
-            s.push_back(std::move(c));
+            s.push_back(VereinsNummer(Feld<R>(f.name, 0, 255, f.get, f.set), f.get));
         }
         s.push_back(Zahl<R>(
             "Medienstadt", 0, 1, [](const R& r) { return r.Medienstadt(); },
@@ -594,8 +605,7 @@ const Definition<CVerein>& VereinsDefinition() {
                     R* r = l.VereinsListe()[v].get();
                     Platz<R> p = VereinsPlatz<R>(daten, land, l, v);
                     p.schluesselTexte.pop_back();  // the club's name is a column of its own
-                    p.holen = [r] { return *r; };
-                    p.ablegen = [r](const R& neu) { *r = neu; };
+                    Zeiger(p, r);
                     out.push_back(std::move(p));
                 }
             });
@@ -668,8 +678,7 @@ const Definition<CStadion>& StadionDefinition() {
                     R* r = l.VereinsListe()[v]->Stadion();
                     if (!r) continue;
                     Platz<R> p = VereinsPlatz<R>(daten, land, l, v);
-                    p.holen = [r] { return *r; };
-                    p.ablegen = [r](const R& neu) { *r = neu; };
+                    Zeiger(p, r);
                     p.ort += ", Stadion";
                     out.push_back(std::move(p));
                 }
@@ -718,16 +727,16 @@ void PersonenSpalten(std::vector<Spalte<R>>& s) {
 
 // The club's coach or manager, a record the club keeps inside itself.
 template <class R>
-std::vector<Platz<R>> PersonalPlaetze(DataSet& daten, int nurLand, bool trainer) {
+std::vector<Platz<R>> PersonalPlaetze(DataSet& daten, int nurLand) {
+    constexpr bool trainer = std::is_same_v<R, CTrainerUndCo>;
     std::vector<Platz<R>> out;
     JedesLand(daten, nurLand, [&](int land, CLand& l) {
-        if constexpr (std::is_same_v<R, CTrainerUndCo>) {
+        if constexpr (trainer) {
             Platz<R> p;
             CTrainerUndCo* r = &l.NationalCoach();
             p.schluessel = {std::to_string(land), "0", "0"};
             p.schluesselTexte = {LandName(land), ""};
-            p.holen = [r] { return *r; };
-            p.ablegen = [r](const R& neu) { *r = neu; };
+            Zeiger(p, r);
             p.umfeld = {&daten, &l, nullptr};
             p.ort = LandName(land) + ", Nationaltrainer (" + PersonText(r->Vorname(), r->Nachname()) + ")";
             out.push_back(std::move(p));
@@ -736,7 +745,7 @@ std::vector<Platz<R>> PersonalPlaetze(DataSet& daten, int nurLand, bool trainer)
             CVerein* verein = l.VereinsListe()[v].get();
             Platz<R> p = VereinsPlatz<R>(daten, land, l, v);
             p.schluessel.push_back("0");
-            if constexpr (std::is_same_v<R, CTrainerUndCo>) {
+            if constexpr (trainer) {
                 p.holen = [verein] { return verein->Trainer(); };
                 p.ablegen = [verein](const R& neu) { verein->Trainer(neu); };
             } else {
@@ -747,7 +756,7 @@ std::vector<Platz<R>> PersonalPlaetze(DataSet& daten, int nurLand, bool trainer)
             p.ort += std::string(trainer ? ", Trainer (" : ", Manager (") + PersonText(r.Vorname(), r.Nachname()) + ")";
             out.push_back(std::move(p));
         }
-        if constexpr (std::is_same_v<R, CTrainerUndCo>)
+        if constexpr (trainer)
             PoolPlaetze(out, daten, land, l, l.Coaches(), "Trainerpool", true);
         else
             PoolPlaetze(out, daten, land, l, l.Managers(), "Managerpool", true);
@@ -766,7 +775,7 @@ const Definition<CTrainerUndCo>& TrainerDefinition() {
         d.spalten.push_back(Zahl<R>(
             "Ruf", 0, R::kRufAnzahl - 1, [](const R& r) { return r.Ruf(); }, [](R& r, int v) { return r.Ruf(v); },
             Texte(kTrainerTypen)));
-        d.plaetze = [](DataSet& daten, int nurLand) { return PersonalPlaetze<R>(daten, nurLand, true); };
+        d.plaetze = [](DataSet& daten, int nurLand) { return PersonalPlaetze<R>(daten, nurLand); };
         return d;
     }();
     return def;
@@ -780,7 +789,7 @@ const Definition<CManager>& ManagerDefinition() {
         d.schluessel = {"Land", "Verein", "Pool"};
         d.schluesselTexte = {"Land (Text)", "Verein (Text)"};
         PersonenSpalten(d.spalten);
-        d.plaetze = [](DataSet& daten, int nurLand) { return PersonalPlaetze<R>(daten, nurLand, false); };
+        d.plaetze = [](DataSet& daten, int nurLand) { return PersonalPlaetze<R>(daten, nurLand); };
         return d;
     }();
     return def;
@@ -801,19 +810,8 @@ const Definition<CNSchiri>& SchiriDefinition() {
             [](R& r, int v) { return r.Kompetenz(v); }));
         s.push_back(Zahl<R>(
             "Haerte", 0, R::kMaxHaerte, [](const R& r) { return r.Haerte(); }, [](R& r, int v) { return r.Haerte(v); }));
-        {
-            Spalte<R> verein = Zahl<R>(
-                "SchiriVerein", 0, 255, [](const R& r) { return r.SchiriVerein(); },
-                [](R& r, int v) { return r.SchiriVerein(v); });
-            auto bereich = verein.setzen;
-            verein.setzen = [bereich](R& r, const std::string& cell, const Umfeld& u) -> std::string {
-                const auto v = LiesGanzzahl(cell);
-                if (v && (*v < 0 || *v > VereinsAnzahl(u))) return Bereich(0, VereinsAnzahl(u));
-                return bereich(r, cell, u);
-            };
-            verein.text = [](const R& r, const Umfeld& u) { return VereinsNameText(u, r.SchiriVerein()); };
-            s.push_back(std::move(verein));
-        }
+        s.push_back(VereinsNummer(Feld<R>("SchiriVerein", 0, 255, &R::SchiriVerein, &R::SchiriVerein),
+                                  &R::SchiriVerein));
         s.push_back(Zahl<R>(
             "SchiriEigenschaften", 0, SchiriAlleEigenschaften, [](const R& r) { return r.SchiriEigenschaften(); },
             [](R& r, int v) { return r.SchiriEigenschaften(v); }));
@@ -865,6 +863,34 @@ Tabellenbild ExportiereTyp(const Definition<R>& def, DataSet& daten, int land) {
         bild.orte.push_back(plaetze[i].ort);
     }
     return bild;
+}
+
+template <class R>
+std::string ExportiereCsvTyp(const Definition<R>& def, DataSet& daten, int land, size_t& zeilen) {
+    std::string text;
+    AppendCsvRow(text, Kopf(def));
+    const auto plaetze = def.plaetze(daten, land);
+    CsvZeile zeile;
+    for (const auto& p : plaetze) {
+        ZeileAnhaengen(def, p, p.holen(), zeile);
+        AppendCsvRow(text, zeile);
+    }
+    zeilen = plaetze.size();
+    return text;
+}
+
+// Calls f with the definition of the table `art`.
+template <class F>
+decltype(auto) MitDefinition(Tabellenart art, F&& f) {
+    switch (art) {
+        case Tabellenart::Vereine: return f(VereinsDefinition());
+        case Tabellenart::Stadien: return f(StadionDefinition());
+        case Tabellenart::Trainer: return f(TrainerDefinition());
+        case Tabellenart::Manager: return f(ManagerDefinition());
+        case Tabellenart::Schiedsrichter: return f(SchiriDefinition());
+        case Tabellenart::Spieler: break;
+    }
+    return f(SpielerDefinition());
 }
 
 // ------------------------------------------------------------ apply
@@ -1125,12 +1151,8 @@ void Passt(const Definition<R>& def, const CsvZeile& kopf, std::vector<Tabellena
 
 std::optional<Tabellenart> ErkenneTabelle(const CsvZeile& kopf, std::string& fehler) {
     std::vector<Tabellenart> passend, ganz;
-    Passt(SpielerDefinition(), kopf, passend, ganz);
-    Passt(VereinsDefinition(), kopf, passend, ganz);
-    Passt(StadionDefinition(), kopf, passend, ganz);
-    Passt(TrainerDefinition(), kopf, passend, ganz);
-    Passt(ManagerDefinition(), kopf, passend, ganz);
-    Passt(SchiriDefinition(), kopf, passend, ganz);
+    for (Tabellenart art : kAlleTabellen)
+        MitDefinition(art, [&](const auto& def) { Passt(def, kopf, passend, ganz); });
     if (passend.size() > 1 && ganz.size() == 1) return ganz[0];
     if (passend.size() == 1) return passend[0];
     if (passend.empty()) {
@@ -1175,15 +1197,15 @@ std::string WertKurz(const std::string& wert) {
 
 Tabellenbild Exportiere(DataSet& daten, Tabellenart art, int land) {
     using namespace tabelle;
-    switch (art) {
-        case Tabellenart::Spieler: return ExportiereTyp(SpielerDefinition(), daten, land);
-        case Tabellenart::Vereine: return ExportiereTyp(VereinsDefinition(), daten, land);
-        case Tabellenart::Stadien: return ExportiereTyp(StadionDefinition(), daten, land);
-        case Tabellenart::Trainer: return ExportiereTyp(TrainerDefinition(), daten, land);
-        case Tabellenart::Manager: return ExportiereTyp(ManagerDefinition(), daten, land);
-        case Tabellenart::Schiedsrichter: return ExportiereTyp(SchiriDefinition(), daten, land);
-    }
-    return {};
+    return MitDefinition(art, [&](const auto& def) { return ExportiereTyp(def, daten, land); });
+}
+
+std::string ExportiereCsv(DataSet& daten, Tabellenart art, int land, size_t* zeilen) {
+    using namespace tabelle;
+    size_t anzahl = 0;
+    std::string text = MitDefinition(art, [&](const auto& def) { return ExportiereCsvTyp(def, daten, land, anzahl); });
+    if (zeilen) *zeilen = anzahl;
+    return text;
 }
 
 Uebernahme Uebernimm(DataSet& daten, const CsvTabelle& csv, std::optional<Tabellenart> art, bool nurPruefen) {
@@ -1197,15 +1219,7 @@ Uebernahme Uebernimm(DataSet& daten, const CsvTabelle& csv, std::optional<Tabell
             return u;
         }
     }
-    switch (*art) {
-        case Tabellenart::Spieler: return UebernimmTyp(SpielerDefinition(), daten, csv, nurPruefen);
-        case Tabellenart::Vereine: return UebernimmTyp(VereinsDefinition(), daten, csv, nurPruefen);
-        case Tabellenart::Stadien: return UebernimmTyp(StadionDefinition(), daten, csv, nurPruefen);
-        case Tabellenart::Trainer: return UebernimmTyp(TrainerDefinition(), daten, csv, nurPruefen);
-        case Tabellenart::Manager: return UebernimmTyp(ManagerDefinition(), daten, csv, nurPruefen);
-        case Tabellenart::Schiedsrichter: return UebernimmTyp(SchiriDefinition(), daten, csv, nurPruefen);
-    }
-    return {};
+    return MitDefinition(*art, [&](const auto& def) { return UebernimmTyp(def, daten, csv, nurPruefen); });
 }
 
 std::vector<Aenderung> Vergleiche(const Tabellenbild& alt, const Tabellenbild& neu) {

@@ -51,6 +51,9 @@ struct Tabellenbild {
 // Every record of the table, of all countries (land < 0) or of one country.
 // Reads the data set of App() for the country names and the season start year.
 Tabellenbild Exportiere(DataSet& daten, Tabellenart art, int land = -1);
+// The same as CSV text (WriteCsv of the table), written row by row without
+// holding the table; *zeilen gets the number of rows.
+std::string ExportiereCsv(DataSet& daten, Tabellenart art, int land = -1, size_t* zeilen = nullptr);
 
 // One changed field; values with their German text in brackets where the
 // field has one ("3 (Normal begabt)").
