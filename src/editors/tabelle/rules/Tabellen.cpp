@@ -874,6 +874,8 @@ std::string ExportiereCsvTyp(const Definition<R>& def, DataSet& daten, int land,
     for (const auto& p : plaetze) {
         ZeileAnhaengen(def, p, p.holen(), zeile);
         AppendCsvRow(text, zeile);
+        // Room for the whole table at once, guessed from its first row.
+        if (&p == &plaetze.front()) text.reserve(text.size() * (plaetze.size() + 1) * 5 / 4);
     }
     zeilen = plaetze.size();
     return text;
