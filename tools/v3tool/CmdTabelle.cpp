@@ -197,6 +197,10 @@ int CmdApply(const Args& args) {
         return 1;
     }
     DruckeAenderungen(stdout, u.aenderungen);
+    if (u.nichtGenannt > 0)
+        std::printf("Hinweis: %zu Datens\xC3\xA4tze der Tabelle %s stehen nicht in der Datei und bleiben, wie sie "
+                    "sind (entfernt wird nichts).\n",
+                    u.nichtGenannt, v3::TabellenName(*u.art));
     const size_t datensaetze = Datensaetze(u.aenderungen);
     if (u.aenderungen.empty()) {
         std::printf("Keine \xC3\x84nderungen; nichts gespeichert.\n");

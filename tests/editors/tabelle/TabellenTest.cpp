@@ -260,6 +260,10 @@ protected:
 TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
     const std::string nummer0 = Zelle(Tabellenart::Spieler, 0, "RueckenNummer");
     const std::string nummer1 = Zelle(Tabellenart::Spieler, 1, "RueckenNummer");
+    // The birth date as a spreadsheet may write it back: "TT.MM.JJ".
+    const std::string datum = Zelle(Tabellenart::Spieler, 0, "Geburtsdatum");
+    const std::string kurz = datum.substr(0, 6) + datum.substr(8);
+    const std::string andersKurz = datum.substr(0, 6) + (datum.substr(8) == "75" ? "76" : "75");
     struct Fall {
         const char* was;
         Tabellenart art;
@@ -275,7 +279,10 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
         {"two players swap their numbers", Tabellenart::Spieler,
          {{0, "RueckenNummer", nummer1}, {1, "RueckenNummer", nummer0}}, "", "", 2},
         {"a date the calendar lacks", Tabellenart::Spieler, {{0, "Geburtsdatum", "30.02.1980"}}, "Geburtsdatum",
-         "Das ist kein Datum des Kalenders (TT.MM.JJJJ)."},
+         "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig)."},
+        {"the exported date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", kurz}}, "", "", 0},
+        {"another date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", andersKurz}}, "Geburtsdatum",
+         "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig)."},
         {"a text column that fits no value", Tabellenart::Spieler, {{0, "Talent (Text)", "Genie"}}, "Talent (Text)",
          "Der Text passt nicht zum Wert; ge\xC3\xA4ndert wird die Zahl in der Spalte \"Talent\"."},
         {"the text column of the new value", Tabellenart::Spieler, {{0, "Fuss", "3"}, {0, "Fuss (Text)", "Beidf\xC3\xBC\xC3\x9Fig"}},

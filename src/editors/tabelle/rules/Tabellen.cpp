@@ -53,7 +53,7 @@ std::optional<int64_t> LiesGanzzahl(std::string_view cell) {
     return v;
 }
 
-std::string ZahlNormal(const std::string& cell) {
+std::string ZahlNormal(const std::string& cell, const std::string&) {
     const auto v = LiesGanzzahl(cell);
     return v ? std::to_string(*v) : cell;
 }
@@ -95,9 +95,18 @@ std::string DatumText(int tag, int monat, int jahr) {
     return text;
 }
 
-std::string DatumNormal(const std::string& cell) {
-    const auto d = LiesDatum(cell);
-    return d ? DatumText(d->tag, d->monat, d->jahr) : cell;
+// A spreadsheet may write a date back with a two-digit year ("18.11.72"): it
+// stands for the exported date when day, month and the year's last two digits
+// agree; any other two-digit year is left to be refused.
+std::string DatumNormal(const std::string& cell, const std::string& alt) {
+    if (const auto d = LiesDatum(cell)) return DatumText(d->tag, d->monat, d->jahr);
+    const auto a = LiesDatum(alt);
+    int tag = 0, monat = 0, jahr = 0;
+    char rest = 0;
+    if (a && std::sscanf(Trim(cell).c_str(), "%d.%d.%d%c", &tag, &monat, &jahr, &rest) == 3 && jahr >= 0 &&
+        jahr < 100 && tag == a->tag && monat == a->monat && jahr == a->jahr % 100)
+        return DatumText(a->tag, a->monat, a->jahr);
+    return cell;
 }
 
 std::string MitText(const std::string& wert, const std::string& text) {
@@ -142,8 +151,9 @@ struct Spalte {
     std::function<std::string(R&, const std::string&, const Umfeld&)> setzen;
     // The value's German text for the "(Text)" column beside it; null for none.
     std::function<std::string(const R&, const Umfeld&)> text;
-    // Brings a cell to the form lesen gives (numbers, dates); null keeps it.
-    std::string (*normal)(const std::string&) = nullptr;
+    // Brings a cell to the form lesen gives (numbers, dates), knowing the
+    // exported cell `alt`; null keeps it.
+    std::string (*normal)(const std::string& cell, const std::string& alt) = nullptr;
 };
 
 // A record's place in the data set: its key cells (with their texts), how it
@@ -273,7 +283,7 @@ Spalte<R> Datum(std::string name, int loJahr, int hiJahr, std::function<CDatum(c
     };
     s.setzen = [loJahr, hiJahr, set](R& r, const std::string& cell, const Umfeld&) -> std::string {
         const auto d = LiesDatum(cell);
-        if (!d) return "Das ist kein Datum des Kalenders (TT.MM.JJJJ).";
+        if (!d) return "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig).";
         if (d->jahr < loJahr || d->jahr > hiJahr)
             return "Das Jahr muss zwischen " + std::to_string(loJahr) + " und " + std::to_string(hiJahr) + " liegen.";
         return set(r, *d) ? std::string() : kNichtAngenommen;
@@ -1080,7 +1090,7 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
             const Kopfspalte k = (*ordnung)[c];
             if (k.art != Kopfspalte::Feld) continue;
             const Spalte<R>& s = def.spalten[k.index];
-            const std::string wert = s.normal ? s.normal(zeile[c]) : zeile[c];
+            const std::string wert = s.normal ? s.normal(zeile[c], altZeile[exportPos[c]]) : zeile[c];
             if (wert == altZeile[exportPos[c]]) continue;
             std::string grund = s.setzen(neu, zeile[c], platz.umfeld);
             if (grund.empty() && s.lesen(neu, platz.umfeld) != wert)
@@ -1131,6 +1141,7 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
         }
         staged.push_back({platzIndex, nr, std::move(alt), std::move(neu)});
     }
+    u.nichtGenannt = plaetze.size() - zeileVonPlatz.size();
     if constexpr (std::is_same_v<R, CSpieler>) PruefeRueckennummern(plaetze, staged, *ordnung, csv, u);
 
     std::sort(u.abgelehnt.begin(), u.abgelehnt.end(),

@@ -80,6 +80,8 @@ struct Uebernahme {
     std::string fehler;
     std::vector<Ablehnung> abgelehnt;
     std::vector<Aenderung> aenderungen;
+    // Records of the table no row names: they stay as they are.
+    size_t nichtGenannt = 0;
     bool Ok() const { return fehler.empty() && abgelehnt.empty(); }
 };
 
