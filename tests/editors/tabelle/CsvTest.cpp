@@ -75,6 +75,12 @@ TEST(Csv, WrittenRowsReadBackUnchanged) {
     ASSERT_EQ(r.tabelle.zeilen.size(), 1u);
     EXPECT_EQ(r.tabelle.zeilen[0], zeile);
     EXPECT_EQ(r.tabelle.trenner, ',');
+
+    // A first cell that starts with the bytes of a byte-order mark keeps them.
+    const CsvZeile bom = {"\xEF\xBB\xBF" "Land", "x"};
+    const CsvErgebnis b = ReadCsv(WriteCsv(bom, {bom}));
+    ASSERT_EQ(b.fehler, "");
+    EXPECT_EQ(b.tabelle.kopf, bom);
 }
 
 }  // namespace

@@ -147,7 +147,10 @@ void AppendCsvRow(std::string& out, const CsvZeile& row) {
     for (size_t i = 0; i < row.size(); ++i) {
         if (i) out += ',';
         const std::string& c = row[i];
-        if (c.find_first_of(",;\t\"\r\n") == std::string::npos) {
+        // Quoted where a reader would otherwise split it, or, at the start of
+        // the text, take its first bytes for a byte-order mark.
+        const bool wieBom = out.empty() && c.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        if (!wieBom && c.find_first_of(",;\t\"\r\n") == std::string::npos) {
             out += c;
             continue;
         }

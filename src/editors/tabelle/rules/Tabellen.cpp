@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <type_traits>
@@ -18,6 +18,7 @@
 #include "editors/verein/rules/StadionEditor.h"
 #include "editors/verein/rules/VereinsEditor.h"
 #include "platform/Text1252.h"
+#include "records/Datum.h"
 #include "records/Land.h"
 #include "records/Nation.h"
 #include "records/PersonDates.h"
@@ -58,10 +59,9 @@ std::string ZahlNormal(const std::string& cell, const std::string&) {
     return v ? std::to_string(*v) : cell;
 }
 
-bool IstSchaltjahr(int j) { return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0; }
 int TageImMonat(int m, int j) {
     static const int tage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IstSchaltjahr(j) ? 29 : tage[m - 1];
+    return m == 2 && CDatum::schaltjahr(j) ? 29 : tage[m - 1];
 }
 
 struct Tag {
