@@ -260,10 +260,12 @@ protected:
 TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
     const std::string nummer0 = Zelle(Tabellenart::Spieler, 0, "RueckenNummer");
     const std::string nummer1 = Zelle(Tabellenart::Spieler, 1, "RueckenNummer");
-    // The birth date as a spreadsheet may write it back: "TT.MM.JJ".
+    // The birth date "JJJJ-MM-TT" as spreadsheets may write it back.
     const std::string datum = Zelle(Tabellenart::Spieler, 0, "Geburtsdatum");
-    const std::string kurz = datum.substr(0, 6) + datum.substr(8);
-    const std::string andersKurz = datum.substr(0, 6) + (datum.substr(8) == "75" ? "76" : "75");
+    const std::string jj = datum.substr(2, 2), mm = datum.substr(5, 2), tt = datum.substr(8, 2);
+    const std::string deutsch = tt + "." + mm + "." + datum.substr(0, 4);
+    const std::string kurz = tt + "." + mm + "." + jj, englisch = mm + "/" + tt + "/" + jj;
+    const std::string andersKurz = tt + "." + mm + "." + (jj == "75" ? "76" : "75");
     struct Fall {
         const char* was;
         Tabellenart art;
@@ -279,10 +281,12 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
         {"two players swap their numbers", Tabellenart::Spieler,
          {{0, "RueckenNummer", nummer1}, {1, "RueckenNummer", nummer0}}, "", "", 2},
         {"a date the calendar lacks", Tabellenart::Spieler, {{0, "Geburtsdatum", "30.02.1980"}}, "Geburtsdatum",
-         "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig)."},
+         "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig)."},
+        {"the exported date in German", Tabellenart::Spieler, {{0, "Geburtsdatum", deutsch}}, "", "", 0},
         {"the exported date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", kurz}}, "", "", 0},
+        {"the exported date in an English locale", Tabellenart::Spieler, {{0, "Geburtsdatum", englisch}}, "", "", 0},
         {"another date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", andersKurz}}, "Geburtsdatum",
-         "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig)."},
+         "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig)."},
         {"a text column that fits no value", Tabellenart::Spieler, {{0, "Talent (Text)", "Genie"}}, "Talent (Text)",
          "Der Text passt nicht zum Wert; ge\xC3\xA4ndert wird die Zahl in der Spalte \"Talent\"."},
         {"the text column of the new value", Tabellenart::Spieler, {{0, "Fuss", "3"}, {0, "Fuss (Text)", "Beidf\xC3\xBC\xC3\x9Fig"}},
@@ -325,7 +329,7 @@ TEST_F(TabellenRegeln, AppliedChangesGoThroughTheRecordsSetters) {
                                    std::nullopt, false);
     ASSERT_TRUE(u.Ok()) << u.fehler;
     ASSERT_EQ(u.aenderungen.size(), 1u);
-    EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "GeburtsDatum"), "01.01.1960");
+    EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "GeburtsDatum"), "1960-01-01");
     EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "Alter"), std::to_string(App().Saisonstartjahr - 1960));
     // The change names the record and the value with its text.
     const Uebernahme t = Uebernimm(v3::Daten(), Mit(Tabellenart::Trainer, {{1, "Ruf", "6"}}), std::nullopt, false);

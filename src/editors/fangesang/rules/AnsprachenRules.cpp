@@ -3,6 +3,7 @@
 #include "base/AppState.h"
 #include "editors/fangesang/rules/FangesangRules.h"
 #include "editors/fangesang/rules/PlaySound.h"
+#include "platform/Text1252.h"
 
 namespace v3 {
 

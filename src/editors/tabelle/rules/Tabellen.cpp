@@ -89,23 +89,29 @@ std::optional<Tag> LiesDatum(const std::string& cell) {
     return d;
 }
 
+// A date as a cell: ISO 8601, which spreadsheets keep as it stands in any
+// locale (they write other date cells back in the locale's own form).
 std::string DatumText(int tag, int monat, int jahr) {
     char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", tag, monat, jahr);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", jahr, monat, tag);
     return text;
 }
 
-// A spreadsheet may write a date back with a two-digit year ("18.11.72"): it
-// stands for the exported date when day, month and the year's last two digits
-// agree; any other two-digit year is left to be refused.
+// A date cell as the export writes it. A spreadsheet may also write a date
+// back with a two-digit year ("18.11.72", or "11/18/72" in an English locale):
+// that stands for the exported date when day, month and the year's last two
+// digits agree; any other such date is left to be refused.
 std::string DatumNormal(const std::string& cell, const std::string& alt) {
     if (const auto d = LiesDatum(cell)) return DatumText(d->tag, d->monat, d->jahr);
     const auto a = LiesDatum(alt);
-    int tag = 0, monat = 0, jahr = 0;
+    if (!a) return cell;
+    const std::string t = Trim(cell);
+    int x = 0, y = 0, jahr = 0;
     char rest = 0;
-    if (a && std::sscanf(Trim(cell).c_str(), "%d.%d.%d%c", &tag, &monat, &jahr, &rest) == 3 && jahr >= 0 &&
-        jahr < 100 && tag == a->tag && monat == a->monat && jahr == a->jahr % 100)
-        return DatumText(a->tag, a->monat, a->jahr);
+    const bool deutsch = std::sscanf(t.c_str(), "%d.%d.%d%c", &x, &y, &jahr, &rest) == 3 && x == a->tag && y == a->monat;
+    const bool englisch = !deutsch && std::sscanf(t.c_str(), "%d/%d/%d%c", &x, &y, &jahr, &rest) == 3 &&
+                          x == a->monat && y == a->tag;
+    if ((deutsch || englisch) && jahr >= 0 && jahr < 100 && jahr == a->jahr % 100) return alt;
     return cell;
 }
 
@@ -271,7 +277,7 @@ struct FeldPaar {
     bool (R::*set)(int);
 };
 
-// A date "TT.MM.JJJJ" with its year in loJahr..hiJahr.
+// A date "JJJJ-MM-TT" (or "TT.MM.JJJJ") with its year in loJahr..hiJahr.
 template <class R>
 Spalte<R> Datum(std::string name, int loJahr, int hiJahr, std::function<CDatum(const R&)> get,
                 std::function<bool(R&, const Tag&)> set) {
@@ -283,7 +289,7 @@ Spalte<R> Datum(std::string name, int loJahr, int hiJahr, std::function<CDatum(c
     };
     s.setzen = [loJahr, hiJahr, set](R& r, const std::string& cell, const Umfeld&) -> std::string {
         const auto d = LiesDatum(cell);
-        if (!d) return "Das ist kein Datum des Kalenders im Format TT.MM.JJJJ (das Jahr vierstellig).";
+        if (!d) return "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig).";
         if (d->jahr < loJahr || d->jahr > hiJahr)
             return "Das Jahr muss zwischen " + std::to_string(loJahr) + " und " + std::to_string(hiJahr) + " liegen.";
         return set(r, *d) ? std::string() : kNichtAngenommen;
