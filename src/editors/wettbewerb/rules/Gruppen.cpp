@@ -12,6 +12,7 @@
 #include "records/Land.h"
 #include "records/Nation.h"
 #include "records/TurnierGruppe.h"
+#include "records/Verein.h"
 #include "shell/CountryChooser.h"
 
 namespace v3 {
