@@ -16,6 +16,7 @@
 #include "dataset/DataSet.h"
 #include "dataset/EditorDoc.h"
 #include "editors/liga/LigazusammensetzungDlg.h"
+#include "platform/Text1252.h"
 #include "records/Land.h"
 #include "records/Verein.h"
 #include "shell/PictureCache.h"

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "base/AppState.h"
+#include "base/Layout.h"
 #include "dataset/DataSet.h"
 #include "records/ChampionsLeagueGruppe.h"
 #include "records/Land.h"
