@@ -248,7 +248,11 @@ int CmdDiff(const Args& args) {
     std::vector<v3::Tabellenbild> alt, neu;
     for (auto [dir, bilder] : {std::pair{&altDir, &alt}, std::pair{&o.dir, &neu}}) {
         Sitzung sitzung;
-        if (!sitzung.Laden(*dir)) return 1;
+        if (!sitzung.Laden(*dir)) {
+            if (huelle && dir == &altDir)
+                std::printf("(Das waren die Originaldaten in DATA.ORG von %s.)\n", o.dir.c_str());
+            return 1;
+        }
         for (v3::Tabellenart art : v3::kAlleTabellen) bilder->push_back(v3::Exportiere(v3::Daten(), art, -1));
     }
 

@@ -123,7 +123,9 @@ TEST_F(Tabellen, HundredEditedPlayersAreWhatDiffReports) {
     EXPECT_NE(out.find("Gespeichert: 200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen"), std::string::npos) << out;
 
     const std::string diffCsv = tmp.File("diff.csv");
+    const auto geliefert = v3test::Snapshot(demo.path() / "DATA.ORG");
     ASSERT_EQ(Run({"diff", Dir(), "--csv", diffCsv}, &out), 0);
+    EXPECT_EQ(v3test::Snapshot(demo.path() / "DATA.ORG"), geliefert);  // read through a link, never written
     EXPECT_NE(out.find("200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen gegen\xC3\xBC" "ber DATA.ORG."), std::string::npos);
     const CsvErgebnis diff = ReadCsvFile(diffCsv);
     ASSERT_EQ(diff.fehler, "");
@@ -137,9 +139,13 @@ TEST_F(Tabellen, HundredEditedPlayersAreWhatDiffReports) {
 
     ASSERT_EQ(Run({"validate", Dir()}, &out), 0) << out;
     // Against another installation: the demo as delivered, which differs the same way.
-    v3test::DemoInstallation geliefert;
-    ASSERT_EQ(Run({"diff", Dir(), "--gegen", geliefert.path().string()}, &out), 0);
+    v3test::DemoInstallation frisch;
+    ASSERT_EQ(Run({"diff", Dir(), "--gegen", frisch.path().string()}, &out), 0);
     EXPECT_NE(out.find("200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen"), std::string::npos) << out;
+    // Without the delivered data there is nothing to compare with.
+    fs::remove_all(demo.path() / "DATA.ORG");
+    EXPECT_EQ(Run({"diff", Dir()}, &out), 1);
+    EXPECT_EQ(out, "In " + Dir() + " gibt es keine Originaldaten (DATA.ORG).\n");
 }
 
 TEST_F(Tabellen, OneRefusedValueAmongManyChangesNothing) {
