@@ -116,7 +116,8 @@ void BM_ApplyCommand(benchmark::State& st) {
             Geladen g;
             const v3::CsvErgebnis csv = v3::ReadCsvFile(datei.string());
             const v3::Uebernahme u = v3::Uebernimm(v3::Daten(), csv.tabelle, std::nullopt, false);
-            if (u.aenderungen.size() != 100 || !g.doc.SpeichernV3Localized()) st.SkipWithError("apply failed");
+            if (u.aenderungen.size() != 100 || !g.doc.SpeichernV3Localized())
+                st.SkipWithError("apply failed");
         }
     }
     st.SetItemsProcessed(st.iterations() * 2);

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const v3::CsvErgebnis r = v3::ReadCsv(v3fuzz::Bytes(data, size));
     if (!r.fehler.empty()) return 0;
     const v3::CsvErgebnis wieder = v3::ReadCsv(v3::WriteCsv(r.tabelle.kopf, r.tabelle.zeilen));
-    if (!wieder.fehler.empty() || wieder.tabelle.kopf != r.tabelle.kopf || wieder.tabelle.zeilen != r.tabelle.zeilen)
+    if (!wieder.fehler.empty() || wieder.tabelle.kopf != r.tabelle.kopf ||
+        wieder.tabelle.zeilen != r.tabelle.zeilen)
         std::abort();
     // Checked only: the small data set stays the same for every input.
     v3::Uebernimm(v3::Daten(), r.tabelle, std::nullopt, true);

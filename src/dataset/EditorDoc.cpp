@@ -316,7 +316,9 @@ CEDITORDoc::CEDITORDoc() {
 CEDITORDoc::~CEDITORDoc() { SpeicherLoeschen(); }
 
 int CEDITORDoc::OnNewDocument() {
+    imStart_ = true;
     if (App().DarstellungOk) OnLadenV3();
+    imStart_ = false;
     return 1;
 }
 
@@ -334,6 +336,19 @@ void CEDITORDoc::OnLadenV3() {
     app.ui->ProgressSetPos(10);
     app.LadenOk = LadenV3Localized();
     app.ui->ProgressClose();
+    if (!app.LadenOk) {
+        // What was read is only part of the data set: saved, it would replace
+        // the files that could not be read. It goes, and the files stay. (At
+        // start-up the program ends after a failed load anyway.)
+        SpeicherLoeschen();
+        app.DatenGeaendert = false;
+        SpeichernBeimSchliessen = false;
+        if (!imStart_)
+            app.ui->MessageBox("Der Datensatz konnte nicht vollst\xC3\xA4ndig geladen werden. Damit beim Speichern "
+                               "nichts verloren geht, sind die gelesenen Teile verworfen; die Dateien bleiben, wie "
+                               "sie sind. Beheben Sie den Fehler und laden Sie die Daten neu.",
+                               kProgrammTitel, MsgButtons::Ok, MsgIcon::Warning);
+    }
 }
 
 bool CEDITORDoc::LadenV3Localized() {

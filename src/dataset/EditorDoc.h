@@ -22,7 +22,9 @@ public:
 
     // Loads when the display is usable; returns 1.
     int OnNewDocument();
-    // Datei -> "Laden": asks before a reload, frees, loads; the result goes to LadenOk.
+    // Datei -> "Laden": asks before a reload, frees, loads; the result goes to
+    // LadenOk. A load that fails frees what it read (a save of part of the data
+    // set would replace the files that could not be read) and says so.
     void OnLadenV3();
     // The load itself; true when no error occurred.
     bool LadenV3Localized();
@@ -77,6 +79,8 @@ private:
 
     std::string ladeFehler_;
     bool beendenAngefordert_ = false;
+    // Set while the start-up load runs: the program ends after it fails.
+    bool imStart_ = false;
 };
 
 }  // namespace v3

@@ -187,6 +187,31 @@ TEST_F(EditorDocTest, ReloadAsksFirstAndNoKeepsTheData) {
     EXPECT_EQ(ui.progress.Pos(), 100);
 }
 
+// A reload that fails keeps nothing of what it read: a save of the partly read
+// data set would write over the files that could not be read.
+TEST_F(EditorDocTest, AFailedReloadLeavesNoPartOfTheDataSetToSave) {
+    CEDITORDoc doc;
+    doc.OnLadenV3();
+    ASSERT_TRUE(state->LadenOk);
+    v3test::WriteBytes(demo.Data("LandSpan.sav"), "17373592\r\n%SECT%LAND\r\nkaputt\r\n");
+    const auto vorher = v3test::Snapshot(demo.path() / "DATA.V3");
+    state->DatenGeaendert = true;
+    ui.Answer(MsgResult::Yes);
+    doc.OnLadenV3();
+    EXPECT_FALSE(state->LadenOk);
+    EXPECT_TRUE(Daten().Leer());
+    EXPECT_FALSE(state->DatenGeaendert);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text,
+              "Der Datensatz konnte nicht vollst\xC3\xA4ndig geladen werden. Damit beim Speichern nichts verloren "
+              "geht, sind die gelesenen Teile verworfen; die Dateien bleiben, wie sie sind. Beheben Sie den Fehler "
+              "und laden Sie die Daten neu.");
+    ui.messages.clear();
+    doc.OnFileSave();
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Es ist kein VOLTARO 3-Datensatz geladen!"});
+    EXPECT_EQ(v3test::Snapshot(demo.path() / "DATA.V3"), vorher);
+}
+
 TEST_F(EditorDocTest, SaveRules) {
     CEDITORDoc doc;
     ASSERT_TRUE(doc.LadenV3Localized());

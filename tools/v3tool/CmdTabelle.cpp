@@ -22,8 +22,9 @@ namespace fs = std::filesystem;
 namespace v3tool {
 namespace {
 
-constexpr const char* kExportUsage = "export DIR --table spieler|vereine|stadien|trainer|manager|schiedsrichter "
-                                     "--csv FILE [--land N]";
+constexpr const char* kExportUsage =
+    "export DIR --table spieler|vereine|stadien|trainer|manager|schiedsrichter "
+    "--csv FILE [--land N]";
 constexpr const char* kApplyUsage = "apply DIR --csv FILE [--table T] [--dry-run]";
 constexpr const char* kDiffUsage = "diff DIR [--gegen DIR2] [--csv FILE]";
 
@@ -68,7 +69,8 @@ struct Optionen {
     bool probe = false;
 };
 
-bool LiesOptionen(const Args& args, Optionen& o, bool mitTabelle, bool mitLand, bool mitProbe, bool mitGegen) {
+bool LiesOptionen(const Args& args, Optionen& o, bool mitTabelle, bool mitLand, bool mitProbe,
+                  bool mitGegen) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
@@ -93,8 +95,11 @@ bool LiesOptionen(const Args& args, Optionen& o, bool mitTabelle, bool mitLand, 
 
 std::optional<v3::Tabellenart> Tabelle(const std::string& name) {
     const auto art = v3::TabelleMitName(name);
-    if (!art) std::fprintf(stderr, "Die Tabelle \"%s\" gibt es nicht (spieler, vereine, stadien, trainer, manager, "
-                                   "schiedsrichter).\n", name.c_str());
+    if (!art)
+        std::fprintf(stderr,
+                     "Die Tabelle \"%s\" gibt es nicht (spieler, vereine, stadien, trainer, manager, "
+                     "schiedsrichter).\n",
+                     name.c_str());
     return art;
 }
 
@@ -119,7 +124,8 @@ void DruckeAenderungen(std::FILE* out, const std::vector<v3::Aenderung>& aenderu
 
 // "1 Änderung in 1 Datensatz", "3 Änderungen in 2 Datensätzen".
 std::string Umfang(size_t aenderungen, size_t datensaetze) {
-    return std::to_string(aenderungen) + (aenderungen == 1 ? " \xC3\x84nderung in " : " \xC3\x84nderungen in ") +
+    return std::to_string(aenderungen) +
+           (aenderungen == 1 ? " \xC3\x84nderung in " : " \xC3\x84nderungen in ") +
            std::to_string(datensaetze) + (datensaetze == 1 ? " Datensatz" : " Datens\xC3\xA4tzen");
 }
 
@@ -158,7 +164,8 @@ int CmdExport(const Args& args) {
     size_t zeilen = 0;
     if (!Schreibe(o.csv, v3::ExportiereCsv(v3::Daten(), *art, land, &zeilen))) return 1;
     if (o.csv != "-")
-        std::printf("Geschrieben: %s (Tabelle %s, %zu Zeilen)\n", o.csv.c_str(), v3::TabellenName(*art), zeilen);
+        std::printf("Geschrieben: %s (Tabelle %s, %zu Zeilen)\n", o.csv.c_str(), v3::TabellenName(*art),
+                    zeilen);
     return 0;
 }
 
@@ -189,8 +196,8 @@ int CmdApply(const Args& args) {
             if (a.spalte.empty())
                 std::printf("Zeile %zu: %s\n", a.zeile, a.grund.c_str());
             else
-                std::printf("Zeile %zu, Spalte \"%s\", Wert \"%s\": %s\n", a.zeile, a.spalte.c_str(), a.wert.c_str(),
-                            a.grund.c_str());
+                std::printf("Zeile %zu, Spalte \"%s\", Wert \"%s\": %s\n", a.zeile, a.spalte.c_str(),
+                            a.wert.c_str(), a.grund.c_str());
         }
         std::printf("Nichts ge\xC3\xA4ndert: %zu %s abgelehnt.\n", u.abgelehnt.size(),
                     u.abgelehnt.size() == 1 ? "Wert" : "Werte");
@@ -198,22 +205,25 @@ int CmdApply(const Args& args) {
     }
     DruckeAenderungen(stdout, u.aenderungen);
     if (u.nichtGenannt > 0)
-        std::printf("Hinweis: %zu Datens\xC3\xA4tze der Tabelle %s stehen nicht in der Datei und bleiben, wie sie "
-                    "sind (entfernt wird nichts).\n",
-                    u.nichtGenannt, v3::TabellenName(*u.art));
+        std::printf(
+            "Hinweis: %zu Datens\xC3\xA4tze der Tabelle %s stehen nicht in der Datei und bleiben, wie sie "
+            "sind (entfernt wird nichts).\n",
+            u.nichtGenannt, v3::TabellenName(*u.art));
     const size_t datensaetze = Datensaetze(u.aenderungen);
     if (u.aenderungen.empty()) {
         std::printf("Keine \xC3\x84nderungen; nichts gespeichert.\n");
         return 0;
     }
     if (o.probe) {
-        std::printf("Probelauf: %s; nichts gespeichert.\n", Umfang(u.aenderungen.size(), datensaetze).c_str());
+        std::printf("Probelauf: %s; nichts gespeichert.\n",
+                    Umfang(u.aenderungen.size(), datensaetze).c_str());
         return 0;
     }
     sitzung.state->BandenSpeichern = false;
     if (!sitzung.doc.SpeichernV3Localized()) {
-        std::printf("Der Datensatz in %s konnte nicht gespeichert werden; die Dateien sind unver\xC3\xA4ndert.\n",
-                    o.dir.c_str());
+        std::printf(
+            "Der Datensatz in %s konnte nicht gespeichert werden; die Dateien sind unver\xC3\xA4ndert.\n",
+            o.dir.c_str());
         return 1;
     }
     std::printf("Gespeichert: %s, %s\n", Umfang(u.aenderungen.size(), datensaetze).c_str(), o.dir.c_str());
@@ -268,10 +278,17 @@ int CmdDiff(const Args& args) {
     }
     const std::string gegen = o.gegen.empty() ? "DATA.ORG" : o.gegen;
     if (anzahl == 0)
-        std::printf("Keine \xC3\x84nderungen gegen\xC3\xBC" "ber %s.\n", gegen.c_str());
+        std::printf(
+            "Keine \xC3\x84nderungen gegen\xC3\xBC"
+            "ber %s.\n",
+            gegen.c_str());
     else
-        std::printf("%s gegen\xC3\xBC" "ber %s.\n", Umfang(anzahl, datensaetze).c_str(), gegen.c_str());
-    if (!o.csv.empty() && !Schreibe(o.csv, v3::WriteCsv({"Tabelle", "Ort", "Feld", "Alt", "Neu"}, zeilen))) return 1;
+        std::printf(
+            "%s gegen\xC3\xBC"
+            "ber %s.\n",
+            Umfang(anzahl, datensaetze).c_str(), gegen.c_str());
+    if (!o.csv.empty() && !Schreibe(o.csv, v3::WriteCsv({"Tabelle", "Ort", "Feld", "Alt", "Neu"}, zeilen)))
+        return 1;
     return 0;
 }
 

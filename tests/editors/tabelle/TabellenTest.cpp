@@ -71,7 +71,9 @@ size_t Spalte(const CsvTabelle& t, const std::string& name) {
 }
 
 // A different valid strength (strength + talent stays within 13: the new one is lower, or 2 for 1).
-std::string AndereStaerke(const std::string& s) { return s == "1" ? "2" : std::to_string(std::stoi(s) - 1); }
+std::string AndereStaerke(const std::string& s) {
+    return s == "1" ? "2" : std::to_string(std::stoi(s) - 1);
+}
 // A different name within the squad editor's 15 characters.
 std::string AndererName(std::string n) {
     if (n.size() < 15) return n + "x";
@@ -102,11 +104,15 @@ TEST_F(Tabellen, ExportThenApplyOfTheUnchangedFileKeepsEveryByte) {
 TEST_F(Tabellen, HundredEditedPlayersAreWhatDiffReports) {
     std::string out;
     ASSERT_EQ(Run({"diff", Dir()}, &out), 0);
-    EXPECT_EQ(out, "Keine \xC3\x84nderungen gegen\xC3\xBC" "ber DATA.ORG.\n");
+    EXPECT_EQ(out,
+              "Keine \xC3\x84nderungen gegen\xC3\xBC"
+              "ber DATA.ORG.\n");
 
     CsvTabelle t = Export("spieler");
-    const size_t staerke = Spalte(t, "Staerke"), nachname = Spalte(t, "Nachname"), vorname = Spalte(t, "Vorname");
-    const size_t land = Spalte(t, "Land (Text)"), verein = Spalte(t, "Verein (Text)"), platz = Spalte(t, "Spieler");
+    const size_t staerke = Spalte(t, "Staerke"), nachname = Spalte(t, "Nachname"),
+                 vorname = Spalte(t, "Vorname");
+    const size_t land = Spalte(t, "Land (Text)"), verein = Spalte(t, "Verein (Text)"),
+                 platz = Spalte(t, "Spieler");
     ASSERT_GT(t.zeilen.size(), 100u * 150u);
     std::multiset<std::tuple<std::string, std::string, std::string, std::string>> erwartet;
     for (size_t i = 0; i < 100; ++i) {
@@ -120,13 +126,16 @@ TEST_F(Tabellen, HundredEditedPlayersAreWhatDiffReports) {
         erwartet.insert({ort, "Nachname", alterName, z[nachname]});
     }
     ASSERT_EQ(Apply(t, &out), 0) << out;
-    EXPECT_NE(out.find("Gespeichert: 200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen"), std::string::npos) << out;
+    EXPECT_NE(out.find("Gespeichert: 200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen"), std::string::npos)
+        << out;
 
     const std::string diffCsv = tmp.File("diff.csv");
     const auto geliefert = v3test::Snapshot(demo.path() / "DATA.ORG");
     ASSERT_EQ(Run({"diff", Dir(), "--csv", diffCsv}, &out), 0);
     EXPECT_EQ(v3test::Snapshot(demo.path() / "DATA.ORG"), geliefert);  // read through a link, never written
-    EXPECT_NE(out.find("200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen gegen\xC3\xBC" "ber DATA.ORG."), std::string::npos);
+    EXPECT_NE(out.find("200 \xC3\x84nderungen in 100 Datens\xC3\xA4tzen gegen\xC3\xBC"
+                       "ber DATA.ORG."),
+              std::string::npos);
     const CsvErgebnis diff = ReadCsvFile(diffCsv);
     ASSERT_EQ(diff.fehler, "");
     EXPECT_EQ(diff.tabelle.kopf, (CsvZeile{"Tabelle", "Ort", "Feld", "Alt", "Neu"}));
@@ -156,8 +165,9 @@ TEST_F(Tabellen, OneRefusedValueAmongManyChangesNothing) {
     t.zeilen[333][staerke] = "13";
     std::string out;
     EXPECT_EQ(Apply(t, &out), 1);
-    EXPECT_EQ(out, "Zeile 335, Spalte \"Staerke\", Wert \"13\": Der Wert muss zwischen 1 und 12 liegen.\n"
-                   "Nichts ge\xC3\xA4ndert: 1 Wert abgelehnt.\n");
+    EXPECT_EQ(out,
+              "Zeile 335, Spalte \"Staerke\", Wert \"13\": Der Wert muss zwischen 1 und 12 liegen.\n"
+              "Nichts ge\xC3\xA4ndert: 1 Wert abgelehnt.\n");
     EXPECT_EQ(Daten(), vorher);
 }
 
@@ -167,7 +177,8 @@ TEST_F(Tabellen, BadInputIsRefusedNamingRowAndColumn) {
     CsvTabelle klein;  // the header and three players
     klein.kopf = voll.kopf;
     klein.zeilen.assign(voll.zeilen.begin(), voll.zeilen.begin() + 3);
-    const size_t verein = Spalte(klein, "Verein"), platz = Spalte(klein, "Spieler"), name = Spalte(klein, "Nachname");
+    const size_t verein = Spalte(klein, "Verein"), platz = Spalte(klein, "Spieler"),
+                 name = Spalte(klein, "Nachname");
 
     struct Fall {
         const char* was;
@@ -178,26 +189,45 @@ TEST_F(Tabellen, BadInputIsRefusedNamingRowAndColumn) {
     const std::vector<Fall> faelle = {
         {"missing key column",
          [&](CsvTabelle& t) {
-             for (auto* z : {&t.kopf, &t.zeilen[0], &t.zeilen[1], &t.zeilen[2]}) z->erase(z->begin() + long(platz));
+             for (auto* z : {&t.kopf, &t.zeilen[0], &t.zeilen[1], &t.zeilen[2]})
+                 z->erase(z->begin() + long(platz));
          },
          {"--table", "spieler"},
          "Die Schl\xC3\xBCsselspalte \"Spieler\" fehlt; ohne sie ist kein Datensatz zu finden."},
-        {"unknown column", [&](CsvTabelle& t) { t.kopf[name] = "Familienname"; }, {"--table", "spieler"},
+        {"unknown column",
+         [&](CsvTabelle& t) { t.kopf[name] = "Familienname"; },
+         {"--table", "spieler"},
          "Die Spalte 6 \"Familienname\" gibt es in der Tabelle spieler nicht."},
-        {"unknown column, table not given", [&](CsvTabelle& t) { t.kopf[name] = "Familienname"; }, {},
+        {"unknown column, table not given",
+         [&](CsvTabelle& t) { t.kopf[name] = "Familienname"; },
+         {},
          "Die Kopfzeile passt zu keiner Tabelle"},
-        {"key naming no record", [&](CsvTabelle& t) { t.zeilen[1][verein] = "999"; }, {},
+        {"key naming no record",
+         [&](CsvTabelle& t) { t.zeilen[1][verein] = "999"; },
+         {},
          "Zeile 3, Spalte \"Land, Verein, Spieler\", Wert \"0, 999, 2\": Diesen Datensatz gibt es nicht."},
-        {"key not a number", [&](CsvTabelle& t) { t.zeilen[0][platz] = "eins"; }, {},
+        {"key not a number",
+         [&](CsvTabelle& t) { t.zeilen[0][platz] = "eins"; },
+         {},
          "Zeile 2, Spalte \"Spieler\", Wert \"eins\": Das ist keine ganze Zahl."},
-        {"the same record twice", [&](CsvTabelle& t) { t.zeilen[2] = t.zeilen[0]; }, {},
-         "Zeile 4, Spalte \"Land, Verein, Spieler\", Wert \"0, 1, 1\": Derselbe Datensatz steht schon in Zeile 2."},
-        {"a row with a cell too many", [&](CsvTabelle& t) { t.zeilen[1].push_back("x"); }, {},
+        {"the same record twice",
+         [&](CsvTabelle& t) { t.zeilen[2] = t.zeilen[0]; },
+         {},
+         "Zeile 4, Spalte \"Land, Verein, Spieler\", Wert \"0, 1, 1\": Derselbe Datensatz steht schon in "
+         "Zeile 2."},
+        {"a row with a cell too many",
+         [&](CsvTabelle& t) { t.zeilen[1].push_back("x"); },
+         {},
          "Zeile 3 hat " + std::to_string(klein.kopf.size() + 1) + " Zellen, die Kopfzeile " +
              std::to_string(klein.kopf.size()) + "."},
-        {"a line break inside a quoted name", [&](CsvTabelle& t) { t.zeilen[0][name] = "Zwei\nZeilen"; }, {},
-         "Zeile 2, Spalte \"Nachname\", Wert \"Zwei\nZeilen\": Ein Zeilenumbruch ist in einem Namen nicht erlaubt."},
-        {"a name of a megabyte", [&](CsvTabelle& t) { t.zeilen[0][name] = std::string(1 << 20, 'A'); }, {},
+        {"a line break inside a quoted name",
+         [&](CsvTabelle& t) { t.zeilen[0][name] = "Zwei\nZeilen"; },
+         {},
+         "Zeile 2, Spalte \"Nachname\", Wert \"Zwei\nZeilen\": Ein Zeilenumbruch ist in einem Namen nicht "
+         "erlaubt."},
+        {"a name of a megabyte",
+         [&](CsvTabelle& t) { t.zeilen[0][name] = std::string(1 << 20, 'A'); },
+         {},
          "Zeile 2, Spalte \"Nachname\", Wert \"" + std::string(60, 'A') +
              "\xE2\x80\xA6\": Der Text darf h\xC3\xB6\x63hstens 15 Zeichen lang sein."},
     };
@@ -246,7 +276,8 @@ protected:
         state_.reset();
     }
     // The exported table with the given cells changed (row index, column, value).
-    static CsvTabelle Mit(Tabellenart art, const std::vector<std::tuple<size_t, std::string, std::string>>& zellen) {
+    static CsvTabelle Mit(Tabellenart art,
+                          const std::vector<std::tuple<size_t, std::string, std::string>>& zellen) {
         const Tabellenbild bild = Exportiere(v3::Daten(), art);
         CsvTabelle t{bild.kopf, bild.zeilen, ','};
         for (const auto& [zeile, spalte, wert] : zellen) t.zeilen[zeile][Spalte(t, spalte)] = wert;
@@ -280,36 +311,86 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
         size_t aenderungen = 0;     // when taken
     };
     const Fall faelle[] = {
-        {"strength and talent above 13", Tabellenart::Spieler, {{0, "Staerke", "12"}, {0, "Talent", "2"}}, "Talent",
+        {"strength and talent above 13",
+         Tabellenart::Spieler,
+         {{0, "Staerke", "12"}, {0, "Talent", "2"}},
+         "Talent",
          "St\xC3\xA4rke (12) und Talent (2) d\xC3\xBCrfen zusammen h\xC3\xB6\x63hstens 13 ergeben."},
-        {"a shirt number another player wears", Tabellenart::Spieler, {{0, "RueckenNummer", nummer1}}, "RueckenNummer",
+        {"a shirt number another player wears",
+         Tabellenart::Spieler,
+         {{0, "RueckenNummer", nummer1}},
+         "RueckenNummer",
          "Die R\xC3\xBC\x63kennummer " + nummer1 + " tr\xC3\xA4gt im Verein schon"},
-        {"two players swap their numbers", Tabellenart::Spieler,
-         {{0, "RueckenNummer", nummer1}, {1, "RueckenNummer", nummer0}}, "", "", 2},
-        {"a date the calendar lacks", Tabellenart::Spieler, {{0, "Geburtsdatum", "30.02.1980"}}, "Geburtsdatum",
+        {"two players swap their numbers",
+         Tabellenart::Spieler,
+         {{0, "RueckenNummer", nummer1}, {1, "RueckenNummer", nummer0}},
+         "",
+         "",
+         2},
+        {"a date the calendar lacks",
+         Tabellenart::Spieler,
+         {{0, "Geburtsdatum", "30.02.1980"}},
+         "Geburtsdatum",
          "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig)."},
         {"the exported date in German", Tabellenart::Spieler, {{0, "Geburtsdatum", deutsch}}, "", "", 0},
-        {"the exported date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", kurz}}, "", "", 0},
-        {"the exported date in an English locale", Tabellenart::Spieler, {{0, "Geburtsdatum", englisch}}, "", "", 0},
-        {"another date with a two-digit year", Tabellenart::Spieler, {{0, "Geburtsdatum", andersKurz}}, "Geburtsdatum",
+        {"the exported date with a two-digit year",
+         Tabellenart::Spieler,
+         {{0, "Geburtsdatum", kurz}},
+         "",
+         "",
+         0},
+        {"the exported date in an English locale",
+         Tabellenart::Spieler,
+         {{0, "Geburtsdatum", englisch}},
+         "",
+         "",
+         0},
+        {"another date with a two-digit year",
+         Tabellenart::Spieler,
+         {{0, "Geburtsdatum", andersKurz}},
+         "Geburtsdatum",
          "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig)."},
-        {"a text column that fits no value", Tabellenart::Spieler, {{0, "Talent (Text)", "Genie"}}, "Talent (Text)",
+        {"a text column that fits no value",
+         Tabellenart::Spieler,
+         {{0, "Talent (Text)", "Genie"}},
+         "Talent (Text)",
          "Der Text passt nicht zum Wert; ge\xC3\xA4ndert wird die Zahl in der Spalte \"Talent\"."},
-        {"the text column of the new value", Tabellenart::Spieler, {{0, "Fuss", "3"}, {0, "Fuss (Text)", "Beidf\xC3\xBC\xC3\x9Fig"}},
-         "", "", 1},
-        {"a stand with too many places", Tabellenart::Stadien, {{0, "Stehplaetze1", "40000"}}, "Stehplaetze1",
+        {"the text column of the new value",
+         Tabellenart::Spieler,
+         {{0, "Fuss", "3"}, {0, "Fuss (Text)", "Beidf\xC3\xBC\xC3\x9Fig"}},
+         "",
+         "",
+         1},
+        {"a stand with too many places",
+         Tabellenart::Stadien,
+         {{0, "Stehplaetze1", "40000"}},
+         "Stehplaetze1",
          "Es sind zu viele Pl\xC3\xA4tze dieses Typs eingestellt!"},
-        {"an empty stand", Tabellenart::Stadien,
-         {{0, "Stehplaetze2", "0"}, {0, "Sitzplaetze2", "0"}, {0, "Logen2", "0"}}, "Stehplaetze2",
+        {"an empty stand",
+         Tabellenart::Stadien,
+         {{0, "Stehplaetze2", "0"}, {0, "Sitzplaetze2", "0"}, {0, "Logen2", "0"}},
+         "Stehplaetze2",
          "Jede Trib\xC3\xBCne mu\xC3\x9F mindestens 500 Pl\xC3\xA4tze haben!"},
-        {"an arch rival beyond the clubs", Tabellenart::Vereine, {{0, "ErzRivale", "200"}}, "ErzRivale",
+        {"an arch rival beyond the clubs",
+         Tabellenart::Vereine,
+         {{0, "ErzRivale", "200"}},
+         "ErzRivale",
          "Der Wert muss zwischen 0 und "},
-        {"credit beyond the editor's limit", Tabellenart::Vereine, {{0, "Guthaben", "5000"}}, "Guthaben",
+        {"credit beyond the editor's limit",
+         Tabellenart::Vereine,
+         {{0, "Guthaben", "5000"}},
+         "Guthaben",
          "Der Wert muss zwischen -2000 und 1000 liegen."},
-        {"a club name too short", Tabellenart::Vereine, {{0, "Name", "FC"}}, "Name",
+        {"a club name too short",
+         Tabellenart::Vereine,
+         {{0, "Name", "FC"}},
+         "Name",
          "Der Text muss mindestens 3 Zeichen lang sein."},
-        {"a referee's club beyond the clubs", Tabellenart::Schiedsrichter, {{0, "SchiriVerein", "250"}},
-         "SchiriVerein", "Der Wert muss zwischen 0 und "},
+        {"a referee's club beyond the clubs",
+         Tabellenart::Schiedsrichter,
+         {{0, "SchiriVerein", "250"}},
+         "SchiriVerein",
+         "Der Wert muss zwischen 0 und "},
     };
     std::map<Tabellenart, Tabellenbild> vorher;
     for (const auto& f : faelle) {
@@ -336,14 +417,15 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
 
 TEST_F(TabellenRegeln, AppliedChangesGoThroughTheRecordsSetters) {
     // A coach's birth date: the age follows it.
-    const Uebernahme u = Uebernimm(v3::Daten(), Mit(Tabellenart::Trainer, {{1, "GeburtsDatum", "01.01.1960"}}),
-                                   std::nullopt, false);
+    const Uebernahme u = Uebernimm(
+        v3::Daten(), Mit(Tabellenart::Trainer, {{1, "GeburtsDatum", "01.01.1960"}}), std::nullopt, false);
     ASSERT_TRUE(u.Ok()) << u.fehler;
     ASSERT_EQ(u.aenderungen.size(), 1u);
     EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "GeburtsDatum"), "1960-01-01");
     EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "Alter"), std::to_string(App().Saisonstartjahr - 1960));
     // The change names the record and the value with its text.
-    const Uebernahme t = Uebernimm(v3::Daten(), Mit(Tabellenart::Trainer, {{1, "Ruf", "6"}}), std::nullopt, false);
+    const Uebernahme t =
+        Uebernimm(v3::Daten(), Mit(Tabellenart::Trainer, {{1, "Ruf", "6"}}), std::nullopt, false);
     ASSERT_TRUE(t.Ok());
     ASSERT_EQ(t.aenderungen.size(), 1u);
     EXPECT_EQ(t.aenderungen[0].neu, "6 (keiner)");
@@ -368,7 +450,8 @@ TEST_F(TabellenRegeln, APartOfATableNeedsItsNameWhenSeveralFit) {
     t.kopf = {"Land", "Verein", "Pool", "Kompetenz"};
     t.zeilen = {{"0", "1", "0", "1"}};
     const Uebernahme ohne = Uebernimm(v3::Daten(), t, std::nullopt, true);
-    EXPECT_EQ(ohne.fehler, "Die Kopfzeile passt zu mehreren Tabellen (trainer, manager); bitte die Tabelle angeben.");
+    EXPECT_EQ(ohne.fehler,
+              "Die Kopfzeile passt zu mehreren Tabellen (trainer, manager); bitte die Tabelle angeben.");
     const Uebernahme mit = Uebernimm(v3::Daten(), t, Tabellenart::Manager, true);
     EXPECT_TRUE(mit.Ok()) << mit.fehler;
 }

@@ -1,18 +1,20 @@
 #include "editors/tabelle/rules/Csv.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <filesystem>
 
 namespace v3 {
 namespace {
 
-std::string MbText(uintmax_t bytes) { return std::to_string((bytes + 1024 * 1024 - 1) / (1024 * 1024)) + " MB"; }
+std::string MbText(uintmax_t bytes) {
+    return std::to_string((bytes + 1024 * 1024 - 1) / (1024 * 1024)) + " MB";
+}
 
 std::string ZuGross(uintmax_t bytes) {
-    return "Die Datei ist mit " + MbText(bytes) + " zu gro\xC3\x9F f\xC3\xBCr eine Tabelle (h\xC3\xB6\x63hstens " +
-           MbText(kCsvMaxBytes) + ").";
+    return "Die Datei ist mit " + MbText(bytes) +
+           " zu gro\xC3\x9F f\xC3\xBCr eine Tabelle (h\xC3\xB6\x63hstens " + MbText(kCsvMaxBytes) + ").";
 }
 
 // The separator the first row uses most, outside quotes; ',' when it uses none.
@@ -57,8 +59,9 @@ CsvErgebnis ReadCsv(std::string_view text) {
             ++i;
             for (;;) {
                 if (i >= n) {
-                    ergebnis.fehler = "Zeile " + zeileNr() +
-                                      ": Ein Anf\xC3\xBChrungszeichen wird bis zum Ende der Datei nicht geschlossen.";
+                    ergebnis.fehler =
+                        "Zeile " + zeileNr() +
+                        ": Ein Anf\xC3\xBChrungszeichen wird bis zum Ende der Datei nicht geschlossen.";
                     return ergebnis;
                 }
                 const char c = text[i++];
@@ -73,7 +76,8 @@ CsvErgebnis ReadCsv(std::string_view text) {
             }
             if (i < n && text[i] != trenner && text[i] != '\n' && text[i] != '\r') {
                 ergebnis.fehler = "Zeile " + zeileNr() + ", Zelle " + std::to_string(zeile.size() + 1) +
-                                  ": Nach einem schlie\xC3\x9F" "enden Anf\xC3\xBChrungszeichen folgt noch Text.";
+                                  ": Nach einem schlie\xC3\x9F"
+                                  "enden Anf\xC3\xBChrungszeichen folgt noch Text.";
                 return ergebnis;
             }
         } else {

@@ -33,7 +33,9 @@ namespace {
 
 // ------------------------------------------------------------ cells
 
-std::string Utf8(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
+std::string Utf8(std::string_view cp1252) {
+    return Cp1252ToUtf8(cp1252);
+}
 
 std::string Trim(std::string_view s) {
     const auto a = s.find_first_not_of(" \t");
@@ -80,11 +82,14 @@ std::optional<Tag> LiesDatum(const std::string& cell) {
     const auto p1 = t.find_first_of(".-");
     const auto p2 = p1 == std::string::npos ? p1 : t.find(t[p1], p1 + 1);
     if (p2 == std::string::npos) return std::nullopt;
-    const std::string_view a(t.data(), p1), b(t.data() + p1 + 1, p2 - p1 - 1), c(t.data() + p2 + 1, t.size() - p2 - 1);
+    const std::string_view a(t.data(), p1), b(t.data() + p1 + 1, p2 - p1 - 1),
+        c(t.data() + p2 + 1, t.size() - p2 - 1);
     const bool iso = t[p1] == '-';
-    if (!(iso ? teil(a, d.jahr) && teil(b, d.monat) && teil(c, d.tag) : teil(a, d.tag) && teil(b, d.monat) && teil(c, d.jahr)))
+    if (!(iso ? teil(a, d.jahr) && teil(b, d.monat) && teil(c, d.tag)
+              : teil(a, d.tag) && teil(b, d.monat) && teil(c, d.jahr)))
         return std::nullopt;
-    if ((iso ? a : c).size() != 4 || d.monat < 1 || d.monat > 12 || d.tag < 1 || d.tag > TageImMonat(d.monat, d.jahr))
+    if ((iso ? a : c).size() != 4 || d.monat < 1 || d.monat > 12 || d.tag < 1 ||
+        d.tag > TageImMonat(d.monat, d.jahr))
         return std::nullopt;
     return d;
 }
@@ -108,7 +113,8 @@ std::string DatumNormal(const std::string& cell, const std::string& alt) {
     const std::string t = Trim(cell);
     int x = 0, y = 0, jahr = 0;
     char rest = 0;
-    const bool deutsch = std::sscanf(t.c_str(), "%d.%d.%d%c", &x, &y, &jahr, &rest) == 3 && x == a->tag && y == a->monat;
+    const bool deutsch =
+        std::sscanf(t.c_str(), "%d.%d.%d%c", &x, &y, &jahr, &rest) == 3 && x == a->tag && y == a->monat;
     const bool englisch = !deutsch && std::sscanf(t.c_str(), "%d/%d/%d%c", &x, &y, &jahr, &rest) == 3 &&
                           x == a->monat && y == a->tag;
     if ((deutsch || englisch) && jahr >= 0 && jahr < 100 && jahr == a->jahr % 100) return alt;
@@ -129,7 +135,9 @@ struct Umfeld {
     const CVerein* verein = nullptr;
 };
 
-int VereinsAnzahl(const Umfeld& u) { return u.land ? int(u.land->VereinsListe().size()) : 0; }
+int VereinsAnzahl(const Umfeld& u) {
+    return u.land ? int(u.land->VereinsListe().size()) : 0;
+}
 
 std::string VereinsNameText(const Umfeld& u, int nummer) {
     if (!u.land || nummer < 1 || nummer > VereinsAnzahl(u)) return {};
@@ -232,7 +240,8 @@ Spalte<R> Name(std::string name, size_t minLen, size_t maxLen, const std::string
     s.name = std::move(name);
     s.lesen = [get](const R& r, const Umfeld&) { return Utf8((r.*get)()); };
     s.setzen = [minLen, maxLen, set](R& r, const std::string& cell, const Umfeld&) -> std::string {
-        if (cell.find_first_of("\r\n") != std::string::npos) return "Ein Zeilenumbruch ist in einem Namen nicht erlaubt.";
+        if (cell.find_first_of("\r\n") != std::string::npos)
+            return "Ein Zeilenumbruch ist in einem Namen nicht erlaubt.";
         const auto cp = Utf8ToCp1252(cell);
         if (!cp.text) {
             return cp.badCharacter.empty() ? "Der Text ist kein g\xC3\xBCltiges UTF-8."
@@ -252,8 +261,8 @@ template <class R>
 Spalte<R> Feld(std::string name, int64_t lo, int64_t hi, int (R::*get)() const, bool (R::*set)(int),
                std::function<std::string(int)> text = nullptr) {
     return Zahl<R>(
-        std::move(name), lo, hi, [get](const R& r) { return (r.*get)(); }, [set](R& r, int v) { return (r.*set)(v); },
-        std::move(text));
+        std::move(name), lo, hi, [get](const R& r) { return (r.*get)(); },
+        [set](R& r, int v) { return (r.*set)(v); }, std::move(text));
 }
 
 // A column holding a club number of the record's country (0 = none): the
@@ -291,7 +300,8 @@ Spalte<R> Datum(std::string name, int loJahr, int hiJahr, std::function<CDatum(c
         const auto d = LiesDatum(cell);
         if (!d) return "Das ist kein Datum des Kalenders (JJJJ-MM-TT oder TT.MM.JJJJ, das Jahr vierstellig).";
         if (d->jahr < loJahr || d->jahr > hiJahr)
-            return "Das Jahr muss zwischen " + std::to_string(loJahr) + " und " + std::to_string(hiJahr) + " liegen.";
+            return "Das Jahr muss zwischen " + std::to_string(loJahr) + " und " + std::to_string(hiJahr) +
+                   " liegen.";
         return set(r, *d) ? std::string() : kNichtAngenommen;
     };
     s.normal = DatumNormal;
@@ -350,8 +360,8 @@ void Zeiger(Platz<R>& p, R* r) {
 
 // Places of records a list owns: the list's k-th record has key k (1-based).
 template <class R, class Liste>
-void PoolPlaetze(std::vector<Platz<R>>& out, DataSet& d, int land, CLand& l, Liste& liste, const std::string& was,
-                 bool mitVerein) {
+void PoolPlaetze(std::vector<Platz<R>>& out, DataSet& d, int land, CLand& l, Liste& liste,
+                 const std::string& was, bool mitVerein) {
     for (size_t k = 0; k < liste.size(); ++k) {
         R* r = liste[k].get();
         if (!r) continue;
@@ -394,13 +404,16 @@ const Definition<CSpieler>& SpielerDefinition() {
         auto& s = d.spalten;
         s.push_back(Name<R>("Nachname", 1, PlayerData1Rules::kMaxNachname, &R::Nachname, &R::Nachname));
         s.push_back(Name<R>("Vorname", 0, PlayerData1Rules::kMaxVorname, &R::Vorname, &R::Vorname));
-        s.push_back(Name<R>("Kuenstlername", 0, PlayerData1Rules::kMaxKuenstlername, &R::Kuenstlername, &R::Kuenstlername));
+        s.push_back(Name<R>("Kuenstlername", 0, PlayerData1Rules::kMaxKuenstlername, &R::Kuenstlername,
+                            &R::Kuenstlername));
         s.push_back(Datum<R>(
             "Geburtsdatum", 1800, 2100, [](const R& r) { return r.GeburtsDatum(); },
             [](R& r, const Tag& t) { return r.GeburtsDatum(t.tag, t.monat, t.jahr); }));
-        s.push_back(Anzeige<R>("Alter", [](const R& r, const Umfeld&) { return std::to_string(r.StoredAlter()); }));
+        s.push_back(
+            Anzeige<R>("Alter", [](const R& r, const Umfeld&) { return std::to_string(r.StoredAlter()); }));
         s.push_back(Zahl<R>(
-            "Staerke", 1, 12, [](const R& r) { return r.Staerke(); }, [](R& r, int v) { return r.Staerke(v); }));
+            "Staerke", 1, 12, [](const R& r) { return r.Staerke(); },
+            [](R& r, int v) { return r.Staerke(v); }));
         s.push_back(Zahl<R>(
             "Talent", 1, 5, [](const R& r) { return r.Talent(); }, [](R& r, int v) { return r.Talent(v); },
             Texte1252(kTalentTexts, 1)));
@@ -420,10 +433,11 @@ const Definition<CSpieler>& SpielerDefinition() {
             "Verletzung", 1, 7, [](const R& r) { return r.Verletzung(); },
             [](R& r, int v) { return r.Verletzung(v); }, Texte1252(kInjuryTexts, 1)));
         s.push_back(Zahl<R>(
-            "Publikum", 1, 3, [](const R& r) { return r.Publikum(); }, [](R& r, int v) { return r.Publikum(v); },
-            Texte1252(kCrowdTexts, 1)));
+            "Publikum", 1, 3, [](const R& r) { return r.Publikum(); },
+            [](R& r, int v) { return r.Publikum(v); }, Texte1252(kCrowdTexts, 1)));
         s.push_back(Zahl<R>(
-            "Konstanz", 0, 10, [](const R& r) { return r.Konstanz(); }, [](R& r, int v) { return r.Konstanz(v); }));
+            "Konstanz", 0, 10, [](const R& r) { return r.Konstanz(); },
+            [](R& r, int v) { return r.Konstanz(v); }));
         {
             Spalte<R> nation = Zahl<R>(
                 "Nation", 0, 127, [](const R& r) { return r.NationNumber(); },
@@ -459,22 +473,24 @@ const Definition<CSpieler>& SpielerDefinition() {
             "NationalSpieler", 0, 8, [](const R& r) { return r.NationalSpieler(); },
             [](R& r, int v) { return r.NationalSpieler(v); }));
         s.push_back(Zahl<R>(
-            "Kapitaen", 0, 1, [](const R& r) { return r.Kapitaen(); }, [](R& r, int v) { return r.Kapitaen(v); }));
+            "Kapitaen", 0, 1, [](const R& r) { return r.Kapitaen(); },
+            [](R& r, int v) { return r.Kapitaen(v); }));
         s.push_back(Zahl<R>(
             "RueckenNummer", 0, 99, [](const R& r) { return r.RueckenNummer(); },
             [](R& r, int v) { return r.RueckenNummer(v); }));
         s.push_back(Zahl<R>(
-            "Hautfarbe", 0, 3, [](const R& r) { return r.Hautfarbe(); }, [](R& r, int v) { return r.Hautfarbe(v); },
-            Texte1252(kSkinColourTexts, 0)));
+            "Hautfarbe", 0, 3, [](const R& r) { return r.Hautfarbe(); },
+            [](R& r, int v) { return r.Hautfarbe(v); }, Texte1252(kSkinColourTexts, 0)));
         s.push_back(Zahl<R>(
-            "Haarfarbe", 0, 6, [](const R& r) { return r.Haarfarbe(); }, [](R& r, int v) { return r.Haarfarbe(v); },
-            Texte1252(kHairColourTexts, 0)));
+            "Haarfarbe", 0, 6, [](const R& r) { return r.Haarfarbe(); },
+            [](R& r, int v) { return r.Haarfarbe(v); }, Texte1252(kHairColourTexts, 0)));
         s.push_back(Zahl<R>(
-            "HaarTyp", 0, 3, [](const R& r) { return r.GetHaarTyp(); }, [](R& r, int v) { return r.SetHaarTyp(v); },
-            Texte1252(kHairStyleTexts, 0)));
+            "HaarTyp", 0, 3, [](const R& r) { return r.GetHaarTyp(); },
+            [](R& r, int v) { return r.SetHaarTyp(v); }, Texte1252(kHairStyleTexts, 0)));
         {
             Spalte<R> bart = Zahl<R>(
-                "Bart", 0, 15, [](const R& r) { return r.GetBart(); }, [](R& r, int v) { return r.SetBart(v); });
+                "Bart", 0, 15, [](const R& r) { return r.GetBart(); },
+                [](R& r, int v) { return r.SetBart(v); });
             bart.text = [](const R& r, const Umfeld&) {
                 std::string t;
                 for (int b = 0; b < 4; ++b)
@@ -526,8 +542,10 @@ const Definition<CSpieler>& SpielerDefinition() {
         d.pruefen = [](const R& r) -> std::optional<Einwand> {
             if (r.Staerke() + r.Talent() > PlayerData1Rules::kMaxStaerkePlusTalent)
                 return Einwand{"Talent", "St\xC3\xA4rke (" + std::to_string(r.Staerke()) + ") und Talent (" +
-                                             std::to_string(r.Talent()) + ") d\xC3\xBCrfen zusammen h\xC3\xB6\x63hstens " +
-                                             std::to_string(PlayerData1Rules::kMaxStaerkePlusTalent) + " ergeben."};
+                                             std::to_string(r.Talent()) +
+                                             ") d\xC3\xBCrfen zusammen h\xC3\xB6\x63hstens " +
+                                             std::to_string(PlayerData1Rules::kMaxStaerkePlusTalent) +
+                                             " ergeben."};
             return std::nullopt;
         };
         return d;
@@ -553,7 +571,8 @@ const Definition<CVerein>& VereinsDefinition() {
             "Artikel", 0, 2, [](const R& r) { return r.Artikel(); }, [](R& r, int v) { return r.Artikel(v); },
             Texte(ArtikelTexte)));
         s.push_back(Zahl<R>(
-            "SatzBau", 0, 3, [](const R& r) { return r.SatzBau(); }, [](R& r, int v) { return r.SatzBau(v); }));
+            "SatzBau", 0, 3, [](const R& r) { return r.SatzBau(); },
+            [](R& r, int v) { return r.SatzBau(v); }));
         s.push_back(Name<R>("Praesidentname", 2, 28, &R::Praesidentname, &R::Praesidentname));
         s.push_back(Name<R>("PraesidentVorname", 2, 28, &R::PraesidentVorname, &R::PraesidentVorname));
         s.push_back(Datum<R>(
@@ -574,8 +593,9 @@ const Definition<CVerein>& VereinsDefinition() {
             "Fanaufkommen", 0, int(FanaufkommenTexte.size()) - 1, [](const R& r) { return r.Fanaufkommen(); },
             [](R& r, int v) { return r.Fanaufkommen(v); }, Texte(FanaufkommenTexte)));
         s.push_back(Zahl<R>(
-            "MaxFanAufkommen", 0, int(FanaufkommenTexte.size()) - 1, [](const R& r) { return r.MaxFanAufkommen(); },
-            [](R& r, int v) { return r.MaxFanAufkommen(v); }, Texte(FanaufkommenTexte)));
+            "MaxFanAufkommen", 0, int(FanaufkommenTexte.size()) - 1,
+            [](const R& r) { return r.MaxFanAufkommen(); }, [](R& r, int v) { return r.MaxFanAufkommen(v); },
+            Texte(FanaufkommenTexte)));
         s.push_back(Zahl<R>(
             "FanArt", 0, int(FanArtTexte.size()) - 1, [](const R& r) { return r.FanArt(); },
             [](R& r, int v) { return r.FanArt(v); }, Texte(FanArtTexte)));
@@ -601,18 +621,18 @@ const Definition<CVerein>& VereinsDefinition() {
         s.push_back(Zahl<R>(
             "AktienGesellschaft", 0, 1, [](const R& r) { return r.AktienGesellschaft(); },
             [](R& r, int v) { return r.AktienGesellschaft(v); }));
-        for (const FeldPaar<R>& f : {FeldPaar<R>{"MeisterTitel", &R::MeisterTitel, &R::MeisterTitel},
-                                     FeldPaar<R>{"PokalSiege", &R::PokalSiege, &R::PokalSiege},
-                                     FeldPaar<R>{"LigapokalSiege", &R::LigapokalSiege, &R::LigapokalSiege},
-                                     FeldPaar<R>{"UEFASiege", &R::UEFASiege, &R::UEFASiege},
-                                     FeldPaar<R>{"ChampionsLeagueSiege", &R::ChampionsLeagueSiege,
-                                                 &R::ChampionsLeagueSiege},
-                                     FeldPaar<R>{"WeltpokalSiege", &R::WeltpokalSiege, &R::WeltpokalSiege}})
+        for (const FeldPaar<R>& f :
+             {FeldPaar<R>{"MeisterTitel", &R::MeisterTitel, &R::MeisterTitel},
+              FeldPaar<R>{"PokalSiege", &R::PokalSiege, &R::PokalSiege},
+              FeldPaar<R>{"LigapokalSiege", &R::LigapokalSiege, &R::LigapokalSiege},
+              FeldPaar<R>{"UEFASiege", &R::UEFASiege, &R::UEFASiege},
+              FeldPaar<R>{"ChampionsLeagueSiege", &R::ChampionsLeagueSiege, &R::ChampionsLeagueSiege},
+              FeldPaar<R>{"WeltpokalSiege", &R::WeltpokalSiege, &R::WeltpokalSiege}})
             s.push_back(Feld<R>(f.name, 0, 99, f.get, f.set));
-        for (const FeldPaar<R>& f : {FeldPaar<R>{"ErzielteTore", &R::ErzielteTore, &R::ErzielteTore},
-                                     FeldPaar<R>{"KassierteTore", &R::KassierteTore, &R::KassierteTore},
-                                     FeldPaar<R>{"Spiele", &R::Spiele, &R::Spiele},
-                                     FeldPaar<R>{"Punkte", &R::Punkte, &R::Punkte}})
+        for (const FeldPaar<R>& f :
+             {FeldPaar<R>{"ErzielteTore", &R::ErzielteTore, &R::ErzielteTore},
+              FeldPaar<R>{"KassierteTore", &R::KassierteTore, &R::KassierteTore},
+              FeldPaar<R>{"Spiele", &R::Spiele, &R::Spiele}, FeldPaar<R>{"Punkte", &R::Punkte, &R::Punkte}})
             s.push_back(Feld<R>(f.name, 0, CVereinsEditor::kTabelleMax, f.get, f.set));
         d.plaetze = [](DataSet& daten, int nurLand) {
             std::vector<Platz<R>> out;
@@ -656,7 +676,8 @@ const Definition<CStadion>& StadionDefinition() {
                 "Logen" + n, 0, kTribueneHoechstEinheiten, [t](const R& r) { return r.Logen(t); },
                 [t](R& r, int v) { return r.Logen(t, v); }));
             s.push_back(Zahl<R>(
-                "Dach" + n, 0, 1, [t](const R& r) { return r.Dach(t); }, [t](R& r, int v) { return r.Dach(t, v); }));
+                "Dach" + n, 0, 1, [t](const R& r) { return r.Dach(t); },
+                [t](R& r, int v) { return r.Dach(t, v); }));
             s.push_back(Zahl<R>(
                 "WaermeStrahler" + n, 0, 1, [t](const R& r) { return r.WaermeStrahler(t); },
                 [t](R& r, int v) { return r.WaermeStrahler(t, v); }));
@@ -673,19 +694,19 @@ const Definition<CStadion>& StadionDefinition() {
         s.push_back(Zahl<R>(
             "GaesteTribuene", 0, 3, [](const R& r) { return r.GaesteTribuene(); },
             [](R& r, int v) { return r.GaesteTribuene(v); }, Texte(TribuenenNamen)));
-        for (const FeldPaar<R>& f : {FeldPaar<R>{"Rasenheizung", &R::Rasenheizung, &R::Rasenheizung},
-                                     FeldPaar<R>{"Flutlicht", &R::Flutlicht, &R::Flutlicht},
-                                     FeldPaar<R>{"AutoBahn", &R::AutoBahn, &R::AutoBahn},
-                                     FeldPaar<R>{"CityNaehe", &R::CityNaehe, &R::CityNaehe},
-                                     FeldPaar<R>{"FernsehTurm", &R::FernsehTurm, &R::FernsehTurm},
-                                     FeldPaar<R>{"VereinsEigentum", &R::VereinsEigentum, &R::VereinsEigentum},
-                                     FeldPaar<R>{"LuxusKabinen", &R::LuxusKabinen, &R::LuxusKabinen},
-                                     FeldPaar<R>{"SitzKissen", &R::SitzKissen, &R::SitzKissen},
-                                     FeldPaar<R>{"BeheizbareSitze", &R::BeheizbareSitze, &R::BeheizbareSitze},
-                                     FeldPaar<R>{"AusfahrSpielfeld", &R::AusfahrSpielfeld, &R::AusfahrSpielfeld},
-                                     FeldPaar<R>{"Berge", &R::Berge, &R::Berge},
-                                     FeldPaar<R>{"Burg", &R::Burg, &R::Burg},
-                                     FeldPaar<R>{"Schloss", &R::Schloss, &R::Schloss}})
+        for (const FeldPaar<R>& f :
+             {FeldPaar<R>{"Rasenheizung", &R::Rasenheizung, &R::Rasenheizung},
+              FeldPaar<R>{"Flutlicht", &R::Flutlicht, &R::Flutlicht},
+              FeldPaar<R>{"AutoBahn", &R::AutoBahn, &R::AutoBahn},
+              FeldPaar<R>{"CityNaehe", &R::CityNaehe, &R::CityNaehe},
+              FeldPaar<R>{"FernsehTurm", &R::FernsehTurm, &R::FernsehTurm},
+              FeldPaar<R>{"VereinsEigentum", &R::VereinsEigentum, &R::VereinsEigentum},
+              FeldPaar<R>{"LuxusKabinen", &R::LuxusKabinen, &R::LuxusKabinen},
+              FeldPaar<R>{"SitzKissen", &R::SitzKissen, &R::SitzKissen},
+              FeldPaar<R>{"BeheizbareSitze", &R::BeheizbareSitze, &R::BeheizbareSitze},
+              FeldPaar<R>{"AusfahrSpielfeld", &R::AusfahrSpielfeld, &R::AusfahrSpielfeld},
+              FeldPaar<R>{"Berge", &R::Berge, &R::Berge}, FeldPaar<R>{"Burg", &R::Burg, &R::Burg},
+              FeldPaar<R>{"Schloss", &R::Schloss, &R::Schloss}})
             s.push_back(Feld<R>(f.name, 0, 1, f.get, f.set));
         d.plaetze = [](DataSet& daten, int nurLand) {
             std::vector<Platz<R>> out;
@@ -713,7 +734,8 @@ const Definition<CStadion>& StadionDefinition() {
                     return Einwand{spalte, "Es sind zu viele Pl\xC3\xA4tze dieses Typs eingestellt!"};
                 if (tr.Plaetze() < kTribueneMindestPlaetze)
                     return Einwand{spalte, "Jede Trib\xC3\xBCne mu\xC3\x9F mindestens " +
-                                               std::to_string(kTribueneMindestPlaetze) + " Pl\xC3\xA4tze haben!"};
+                                               std::to_string(kTribueneMindestPlaetze) +
+                                               " Pl\xC3\xA4tze haben!"};
             }
             return std::nullopt;
         };
@@ -727,8 +749,10 @@ const Definition<CStadion>& StadionDefinition() {
 // Names, birth date (the age follows) and competence of a coach or manager.
 template <class R>
 void PersonenSpalten(std::vector<Spalte<R>>& s) {
-    s.push_back(Name<R>("Nachname", StaffPageRules::kMinName, StaffPageRules::kMaxName, &R::Nachname, &R::Nachname));
-    s.push_back(Name<R>("Vorname", StaffPageRules::kMinName, StaffPageRules::kMaxName, &R::Vorname, &R::Vorname));
+    s.push_back(
+        Name<R>("Nachname", StaffPageRules::kMinName, StaffPageRules::kMaxName, &R::Nachname, &R::Nachname));
+    s.push_back(
+        Name<R>("Vorname", StaffPageRules::kMinName, StaffPageRules::kMaxName, &R::Vorname, &R::Vorname));
     s.push_back(Datum<R>(
         "GeburtsDatum", 1800, 2100, [](const R& r) { return r.GeburtsDatum(); },
         [](R& r, const Tag& t) {
@@ -769,7 +793,8 @@ std::vector<Platz<R>> PersonalPlaetze(DataSet& daten, int nurLand) {
                 p.ablegen = [verein](const R& neu) { verein->Manager(neu); };
             }
             const R r = p.holen();
-            p.ort += std::string(trainer ? ", Trainer (" : ", Manager (") + PersonText(r.Vorname(), r.Nachname()) + ")";
+            p.ort += std::string(trainer ? ", Trainer (" : ", Manager (") +
+                     PersonText(r.Vorname(), r.Nachname()) + ")";
             out.push_back(std::move(p));
         }
         if constexpr (trainer)
@@ -789,8 +814,8 @@ const Definition<CTrainerUndCo>& TrainerDefinition() {
         d.schluesselTexte = {"Land (Text)", "Verein (Text)"};
         PersonenSpalten(d.spalten);
         d.spalten.push_back(Zahl<R>(
-            "Ruf", 0, R::kRufAnzahl - 1, [](const R& r) { return r.Ruf(); }, [](R& r, int v) { return r.Ruf(v); },
-            Texte(kTrainerTypen)));
+            "Ruf", 0, R::kRufAnzahl - 1, [](const R& r) { return r.Ruf(); },
+            [](R& r, int v) { return r.Ruf(v); }, Texte(kTrainerTypen)));
         d.plaetze = [](DataSet& daten, int nurLand) { return PersonalPlaetze<R>(daten, nurLand); };
         return d;
     }();
@@ -825,16 +850,19 @@ const Definition<CNSchiri>& SchiriDefinition() {
             "Kompetenz", 0, R::kMaxKompetenz, [](const R& r) { return r.Kompetenz(); },
             [](R& r, int v) { return r.Kompetenz(v); }));
         s.push_back(Zahl<R>(
-            "Haerte", 0, R::kMaxHaerte, [](const R& r) { return r.Haerte(); }, [](R& r, int v) { return r.Haerte(v); }));
+            "Haerte", 0, R::kMaxHaerte, [](const R& r) { return r.Haerte(); },
+            [](R& r, int v) { return r.Haerte(v); }));
         s.push_back(VereinsNummer(Feld<R>("SchiriVerein", 0, 255, &R::SchiriVerein, &R::SchiriVerein),
                                   &R::SchiriVerein));
         s.push_back(Zahl<R>(
-            "SchiriEigenschaften", 0, SchiriAlleEigenschaften, [](const R& r) { return r.SchiriEigenschaften(); },
+            "SchiriEigenschaften", 0, SchiriAlleEigenschaften,
+            [](const R& r) { return r.SchiriEigenschaften(); },
             [](R& r, int v) { return r.SchiriEigenschaften(v); }));
         d.plaetze = [](DataSet& daten, int nurLand) {
             std::vector<Platz<R>> out;
-            JedesLand(daten, nurLand,
-                      [&](int land, CLand& l) { PoolPlaetze(out, daten, land, l, l.Referees(), "Schiedsrichter", false); });
+            JedesLand(daten, nurLand, [&](int land, CLand& l) {
+                PoolPlaetze(out, daten, land, l, l.Referees(), "Schiedsrichter", false);
+            });
             return out;
         };
         return d;
@@ -901,12 +929,18 @@ std::string ExportiereCsvTyp(const Definition<R>& def, DataSet& daten, int land,
 template <class F>
 decltype(auto) MitDefinition(Tabellenart art, F&& f) {
     switch (art) {
-        case Tabellenart::Vereine: return f(VereinsDefinition());
-        case Tabellenart::Stadien: return f(StadionDefinition());
-        case Tabellenart::Trainer: return f(TrainerDefinition());
-        case Tabellenart::Manager: return f(ManagerDefinition());
-        case Tabellenart::Schiedsrichter: return f(SchiriDefinition());
-        case Tabellenart::Spieler: break;
+        case Tabellenart::Vereine:
+            return f(VereinsDefinition());
+        case Tabellenart::Stadien:
+            return f(StadionDefinition());
+        case Tabellenart::Trainer:
+            return f(TrainerDefinition());
+        case Tabellenart::Manager:
+            return f(ManagerDefinition());
+        case Tabellenart::Schiedsrichter:
+            return f(SchiriDefinition());
+        case Tabellenart::Spieler:
+            break;
     }
     return f(SpielerDefinition());
 }
@@ -926,13 +960,16 @@ struct Kopfspalte {
 };
 
 template <class R>
-std::optional<std::vector<Kopfspalte>> OrdneKopf(const Definition<R>& def, const CsvZeile& kopf, std::string* fehler) {
+std::optional<std::vector<Kopfspalte>> OrdneKopf(const Definition<R>& def, const CsvZeile& kopf,
+                                                 std::string* fehler) {
     std::map<std::string, Kopfspalte> bekannt;
-    for (size_t i = 0; i < def.schluessel.size(); ++i) bekannt[def.schluessel[i]] = {Kopfspalte::Schluessel, i};
+    for (size_t i = 0; i < def.schluessel.size(); ++i)
+        bekannt[def.schluessel[i]] = {Kopfspalte::Schluessel, i};
     for (const auto& t : def.schluesselTexte) bekannt[t] = {Kopfspalte::Anzeige, 0};
     for (size_t i = 0; i < def.spalten.size(); ++i) {
         bekannt[def.spalten[i].name] = {def.spalten[i].setzen ? Kopfspalte::Feld : Kopfspalte::Anzeige, i};
-        if (def.spalten[i].text) bekannt[def.spalten[i].name + std::string(kTextSuffix)] = {Kopfspalte::FeldText, i};
+        if (def.spalten[i].text)
+            bekannt[def.spalten[i].name + std::string(kTextSuffix)] = {Kopfspalte::FeldText, i};
     }
     std::vector<Kopfspalte> ordnung;
     std::map<std::string, size_t> gesehen;
@@ -957,7 +994,8 @@ std::optional<std::vector<Kopfspalte>> OrdneKopf(const Definition<R>& def, const
     for (const auto& k : def.schluessel) {
         if (!gesehen.count(k)) {
             if (fehler)
-                *fehler = "Die Schl\xC3\xBCsselspalte \"" + k + "\" fehlt; ohne sie ist kein Datensatz zu finden.";
+                *fehler =
+                    "Die Schl\xC3\xBCsselspalte \"" + k + "\" fehlt; ohne sie ist kein Datensatz zu finden.";
             return std::nullopt;
         }
     }
@@ -974,12 +1012,14 @@ struct Gestaged {
 
 // After every row: shirt numbers unique in each squad. A number is refused in
 // the row that gave it when another player of the squad wears it afterwards.
-void PruefeRueckennummern(const std::vector<Platz<CSpieler>>& plaetze, const std::vector<Gestaged<CSpieler>>& staged,
+void PruefeRueckennummern(const std::vector<Platz<CSpieler>>& plaetze,
+                          const std::vector<Gestaged<CSpieler>>& staged,
                           const std::vector<Kopfspalte>& ordnung, const CsvTabelle& csv, Uebernahme& u) {
     const size_t keine = ordnung.size();
     size_t nummerSpalte = keine;
     for (size_t c = 0; c < ordnung.size(); ++c)
-        if (ordnung[c].art == Kopfspalte::Feld && SpielerDefinition().spalten[ordnung[c].index].name == "RueckenNummer")
+        if (ordnung[c].art == Kopfspalte::Feld &&
+            SpielerDefinition().spalten[ordnung[c].index].name == "RueckenNummer")
             nummerSpalte = c;
     if (nummerSpalte == keine) return;
     std::unordered_map<const CVerein*, std::vector<const Gestaged<CSpieler>*>> geaendert;
@@ -1007,8 +1047,8 @@ void PruefeRueckennummern(const std::vector<Platz<CSpieler>>& plaetze, const std
             for (const auto& [name, platz] : traeger[verein][nummer]) {
                 if (platz == g->platz) continue;
                 u.abgelehnt.push_back({g->zeile, "RueckenNummer", csv.zeilen[g->zeile - 2][nummerSpalte],
-                                       "Die R\xC3\xBC\x63kennummer " + std::to_string(nummer) + " tr\xC3\xA4gt im Verein schon " +
-                                           name + "."});
+                                       "Die R\xC3\xBC\x63kennummer " + std::to_string(nummer) +
+                                           " tr\xC3\xA4gt im Verein schon " + name + "."});
                 break;
             }
         }
@@ -1039,8 +1079,9 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
         const size_t nr = z + 2;
         if (zeile.size() == 1 && zeile[0].empty() && csv.kopf.size() != 1) continue;  // an empty line
         if (zeile.size() != csv.kopf.size()) {
-            u.abgelehnt.push_back({nr, "", "", "Die Zeile hat " + std::to_string(zeile.size()) +
-                                                   " Zellen, die Kopfzeile " + std::to_string(csv.kopf.size()) + "."});
+            u.abgelehnt.push_back({nr, "", "",
+                                   "Die Zeile hat " + std::to_string(zeile.size()) +
+                                       " Zellen, die Kopfzeile " + std::to_string(csv.kopf.size()) + "."});
             continue;
         }
         auto ablehnen = [&](size_t c, std::string grund) {
@@ -1073,8 +1114,9 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
         };
         const auto gefunden = nachSchluessel.find(Schluessel(schluessel));
         if (gefunden == nachSchluessel.end()) {
-            ablehnenZeile("Diesen Datensatz gibt es nicht. Neue Datens\xC3\xA4tze legt die Tabelle nicht an und "
-                          "entfernt keine.");
+            ablehnenZeile(
+                "Diesen Datensatz gibt es nicht. Neue Datens\xC3\xA4tze legt die Tabelle nicht an und "
+                "entfernt keine.");
             continue;
         }
         const size_t platzIndex = gefunden->second;
@@ -1132,9 +1174,11 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
         if (!zeileOk || geaenderteSpalten.empty()) continue;
         if (def.pruefen) {
             if (auto einwand = def.pruefen(neu)) {
-                const auto it = std::find_if(csv.kopf.begin(), csv.kopf.end(),
-                                             [&](const std::string& h) { return Trim(h) == einwand->spalte; });
-                const std::string wert = it == csv.kopf.end() ? std::string() : zeile[size_t(it - csv.kopf.begin())];
+                const auto it = std::find_if(csv.kopf.begin(), csv.kopf.end(), [&](const std::string& h) {
+                    return Trim(h) == einwand->spalte;
+                });
+                const std::string wert =
+                    it == csv.kopf.end() ? std::string() : zeile[size_t(it - csv.kopf.begin())];
                 u.abgelehnt.push_back({nr, einwand->spalte, WertKurz(wert), einwand->grund});
                 continue;
             }
@@ -1175,11 +1219,13 @@ std::optional<Tabellenart> ErkenneTabelle(const CsvZeile& kopf, std::string& feh
     if (passend.size() > 1 && ganz.size() == 1) return ganz[0];
     if (passend.size() == 1) return passend[0];
     if (passend.empty()) {
-        fehler = "Die Kopfzeile passt zu keiner Tabelle (spieler, vereine, stadien, trainer, manager, "
-                 "schiedsrichter): eine Spalte ist unbekannt oder eine Schl\xC3\xBCsselspalte fehlt.";
+        fehler =
+            "Die Kopfzeile passt zu keiner Tabelle (spieler, vereine, stadien, trainer, manager, "
+            "schiedsrichter): eine Spalte ist unbekannt oder eine Schl\xC3\xBCsselspalte fehlt.";
     } else {
         fehler = "Die Kopfzeile passt zu mehreren Tabellen (";
-        for (size_t i = 0; i < passend.size(); ++i) fehler += (i ? ", " : "") + std::string(TabellenName(passend[i]));
+        for (size_t i = 0; i < passend.size(); ++i)
+            fehler += (i ? ", " : "") + std::string(TabellenName(passend[i]));
         fehler += "); bitte die Tabelle angeben.";
     }
     return std::nullopt;
@@ -1190,12 +1236,18 @@ std::optional<Tabellenart> ErkenneTabelle(const CsvZeile& kopf, std::string& feh
 
 const char* TabellenName(Tabellenart art) {
     switch (art) {
-        case Tabellenart::Spieler: return "spieler";
-        case Tabellenart::Vereine: return "vereine";
-        case Tabellenart::Stadien: return "stadien";
-        case Tabellenart::Trainer: return "trainer";
-        case Tabellenart::Manager: return "manager";
-        case Tabellenart::Schiedsrichter: return "schiedsrichter";
+        case Tabellenart::Spieler:
+            return "spieler";
+        case Tabellenart::Vereine:
+            return "vereine";
+        case Tabellenart::Stadien:
+            return "stadien";
+        case Tabellenart::Trainer:
+            return "trainer";
+        case Tabellenart::Manager:
+            return "manager";
+        case Tabellenart::Schiedsrichter:
+            return "schiedsrichter";
     }
     return "";
 }
@@ -1222,7 +1274,8 @@ Tabellenbild Exportiere(DataSet& daten, Tabellenart art, int land) {
 std::string ExportiereCsv(DataSet& daten, Tabellenart art, int land, size_t* zeilen) {
     using namespace tabelle;
     size_t anzahl = 0;
-    std::string text = MitDefinition(art, [&](const auto& def) { return ExportiereCsvTyp(def, daten, land, anzahl); });
+    std::string text =
+        MitDefinition(art, [&](const auto& def) { return ExportiereCsvTyp(def, daten, land, anzahl); });
     if (zeilen) *zeilen = anzahl;
     return text;
 }
@@ -1245,7 +1298,8 @@ std::vector<Aenderung> Vergleiche(const Tabellenbild& alt, const Tabellenbild& n
     using namespace tabelle;
     std::vector<Aenderung> out;
     auto schluessel = [](const Tabellenbild& b, size_t z) {
-        return Schluessel(std::vector<std::string>(b.zeilen[z].begin(), b.zeilen[z].begin() + long(b.schluesselSpalten)));
+        return Schluessel(
+            std::vector<std::string>(b.zeilen[z].begin(), b.zeilen[z].begin() + long(b.schluesselSpalten)));
     };
     std::unordered_map<std::string, size_t> altNach;
     for (size_t z = 0; z < alt.zeilen.size(); ++z) altNach[schluessel(alt, z)] = z;
@@ -1253,8 +1307,8 @@ std::vector<Aenderung> Vergleiche(const Tabellenbild& alt, const Tabellenbild& n
     std::unordered_map<std::string, size_t> altSpalte;
     for (size_t c = 0; c < alt.kopf.size(); ++c) altSpalte[alt.kopf[c]] = c;
     auto istText = [](const std::string& name) {
-        return name.size() > kTextSuffix.size() && name.compare(name.size() - kTextSuffix.size(), kTextSuffix.size(),
-                                                                 kTextSuffix) == 0;
+        return name.size() > kTextSuffix.size() &&
+               name.compare(name.size() - kTextSuffix.size(), kTextSuffix.size(), kTextSuffix) == 0;
     };
     std::vector<bool> gesehen(alt.zeilen.size(), false);
     for (size_t z = 0; z < neu.zeilen.size(); ++z) {
@@ -1274,7 +1328,8 @@ std::vector<Aenderung> Vergleiche(const Tabellenbild& alt, const Tabellenbild& n
             std::string altText, neuText;
             if (c + 1 < neu.kopf.size() && neu.kopf[c + 1] == name + std::string(kTextSuffix)) {
                 neuText = n[c + 1];
-                if (const auto at = altSpalte.find(neu.kopf[c + 1]); at != altSpalte.end()) altText = a[at->second];
+                if (const auto at = altSpalte.find(neu.kopf[c + 1]); at != altSpalte.end())
+                    altText = a[at->second];
             }
             out.push_back({neu.orte[z], name, MitText(a[ac->second], altText), MitText(n[c], neuText)});
         }

@@ -26,9 +26,9 @@ namespace v3 {
 struct DataSet;
 
 enum class Tabellenart { Spieler, Vereine, Stadien, Trainer, Manager, Schiedsrichter };
-inline constexpr std::array<Tabellenart, 6> kAlleTabellen = {Tabellenart::Spieler, Tabellenart::Vereine,
-                                                             Tabellenart::Stadien, Tabellenart::Trainer,
-                                                             Tabellenart::Manager, Tabellenart::Schiedsrichter};
+inline constexpr std::array<Tabellenart, 6> kAlleTabellen = {
+    Tabellenart::Spieler, Tabellenart::Vereine, Tabellenart::Stadien,
+    Tabellenart::Trainer, Tabellenart::Manager, Tabellenart::Schiedsrichter};
 
 // "spieler", "vereine", "stadien", "trainer", "manager", "schiedsrichter".
 const char* TabellenName(Tabellenart art);
