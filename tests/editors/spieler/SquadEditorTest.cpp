@@ -2,6 +2,7 @@
 // mode 2 on the other players) and the apply step of mode 1.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -108,6 +109,41 @@ TEST_F(SquadEditorTest, DeletingKeepsOnePlayerAndMovesNamedOnesToTheFormer) {
     EXPECT_FALSE(r2.LoeschenZuEhemaligen(0, [] { return false; }));
     EXPECT_EQ(ui.messages.size(), shown);
     EXPECT_EQ(r2.Players().size(), 2u);
+}
+
+// Every command that takes a player out of the squad needs a chosen player and
+// leaves the last one, each with its message, and asks nothing before.
+TEST_F(SquadEditorTest, CommandsThatRemoveAPlayerNeedOneChosenAndKeepTheLast) {
+    const std::string letzter = "Der letzte Spieler kann nicht\nmehr gel\xC3\xB6scht werden!";
+    const auto zuVerein2 = [] { return std::optional<std::pair<int, int>>({0, 2}); };
+    struct Befehl {
+        const char* name;
+        std::function<bool(SquadEditorRules&, int)> ausfuehren;
+        std::string letzterText;
+    };
+    const std::vector<Befehl> befehle = {
+        {"zu den Ehemaligen", [](SquadEditorRules& r, int l) { return r.LoeschenZuEhemaligen(l, kWritten).has_value(); },
+         letzter},
+        {"endg\xC3\xBCltig", [](SquadEditorRules& r, int l) { return r.EndgueltigLoeschen(l).has_value(); }, letzter},
+        {"Wechsel", [&](SquadEditorRules& r, int l) { return r.Wechsel(l, kWritten, zuVerein2).has_value(); },
+         "Der letzte Spieler kann nicht mehr wechseln!"},
+        {"ersetzt den Trainer", [](SquadEditorRules& r, int l) { return r.SpielerErsetzt(l, LineKind::Trainer); },
+         letzter},
+    };
+    for (const auto& b : befehle) {
+        SCOPED_TRACE(b.name);
+        MakeSet(0, {2, 1});
+        SquadEditorRules zwei(set, 0, Club(0, 1));
+        ui.messages.clear();
+        EXPECT_FALSE(b.ausfuehren(zwei, -1));
+        EXPECT_FALSE(b.ausfuehren(zwei, 2));
+        EXPECT_EQ(Messages(), std::vector<std::string>(2, kKeinSpielerGewaehlt));
+        SquadEditorRules einer(set, 0, Club(0, 2));
+        ui.messages.clear();
+        EXPECT_FALSE(b.ausfuehren(einer, 0));
+        EXPECT_EQ(Messages(), std::vector<std::string>{b.letzterText});
+        EXPECT_EQ(einer.Players().size(), 1u);
+    }
 }
 
 TEST_F(SquadEditorTest, NewPlayerTakesTheLowestFreeNumberAndTheCountrysNation) {

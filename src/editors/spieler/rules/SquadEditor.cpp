@@ -15,6 +15,7 @@ namespace v3 {
 namespace {
 
 constexpr const char* kSquadCaption = "Achtung!";
+constexpr const char* kLetzterGeloescht = "Der letzte Spieler kann nicht\nmehr gel\xC3\xB6scht werden!";
 
 void SquadWarn(const std::string& text) {
     App().ui->MessageBox(text, kSquadCaption, MsgButtons::Ok, MsgIcon::Warning);
@@ -410,18 +411,23 @@ std::optional<int> SquadEditorRules::Neu(int line, const WritePage& write) {
     return Insert(std::move(p), line);
 }
 
-std::optional<int> SquadEditorRules::LoeschenZuEhemaligen(int line, const WritePage& write) {
-    if (!write()) return std::nullopt;
+const CSpieler* SquadEditorRules::SpielerZumEntfernen(int line, const char* letzter) const {
     if (line < 0 || size_t(line) >= spieler_->size()) {
         SquadWarn(kKeinSpielerGewaehlt);
-        return std::nullopt;
+        return nullptr;
     }
     if (spieler_->size() < 2) {
-        SquadWarn("Der letzte Spieler kann nicht\nmehr gel\xC3\xB6scht werden!");
-        return std::nullopt;
+        SquadWarn(letzter);
+        return nullptr;
     }
-    const CSpieler& p = *(*spieler_)[size_t(line)];
-    if (RefuseNational(p)) return std::nullopt;
+    return (*spieler_)[size_t(line)].get();
+}
+
+std::optional<int> SquadEditorRules::LoeschenZuEhemaligen(int line, const WritePage& write) {
+    if (!write()) return std::nullopt;
+    const CSpieler* gewaehlt = SpielerZumEntfernen(line, kLetzterGeloescht);
+    if (!gewaehlt || RefuseNational(*gewaehlt)) return std::nullopt;
+    const CSpieler& p = *gewaehlt;
     const bool named = !p.Vorname().empty() || !p.Nachname().empty();
     const std::string q = named ? "Wollen Sie wirklich den Spieler\n" + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) + " l\xC3\xB6schen?"
                                 : "Wollen Sie wirklich den Spieler\nohne Namen l\xC3\xB6schen?";
@@ -435,16 +441,9 @@ std::optional<int> SquadEditorRules::LoeschenZuEhemaligen(int line, const WriteP
 }
 
 std::optional<int> SquadEditorRules::EndgueltigLoeschen(int line) {
-    if (line < 0 || size_t(line) >= spieler_->size()) {
-        SquadWarn(kKeinSpielerGewaehlt);
-        return std::nullopt;
-    }
-    if (spieler_->size() < 2) {
-        SquadWarn("Der letzte Spieler kann nicht\nmehr gel\xC3\xB6scht werden!");
-        return std::nullopt;
-    }
-    const CSpieler& p = *(*spieler_)[size_t(line)];
-    if (RefuseNational(p)) return std::nullopt;
+    const CSpieler* gewaehlt = SpielerZumEntfernen(line, kLetzterGeloescht);
+    if (!gewaehlt || RefuseNational(*gewaehlt)) return std::nullopt;
+    const CSpieler& p = *gewaehlt;
     const bool named = !p.Vorname().empty() || !p.Nachname().empty();
     const std::string q =
         named ? "Wollen Sie den Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) +
@@ -472,18 +471,11 @@ std::optional<int> SquadEditorRules::Ehemalige(int line, const WritePage& write,
 
 std::optional<int> SquadEditorRules::Wechsel(int line, const WritePage& write,
                                              const std::function<std::optional<std::pair<int, int>>()>& choose) {
-    if (line < 0 || size_t(line) >= spieler_->size()) {
-        SquadWarn(kKeinSpielerGewaehlt);
-        return std::nullopt;
-    }
-    if (spieler_->size() < 2) {
-        SquadWarn("Der letzte Spieler kann nicht mehr wechseln!");
-        return std::nullopt;
-    }
-    if (!write()) return std::nullopt;
+    const CSpieler* gewaehlt = SpielerZumEntfernen(line, "Der letzte Spieler kann nicht mehr wechseln!");
+    if (!gewaehlt || !write()) return std::nullopt;
     const auto target = choose();
     if (!target) return std::nullopt;
-    const CSpieler& p = *(*spieler_)[size_t(line)];
+    const CSpieler& p = *gewaehlt;
     if (!SquadAsk("Soll der Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) + "\nwirklich wechseln?",
                   MsgButtons::OkCancel))
         return std::nullopt;
@@ -523,34 +515,25 @@ bool SquadEditorRules::AlreadyFetched(const CExSpieler& r) const {
 }
 
 bool SquadEditorRules::SpielerErsetzt(int line, LineKind staff) {
-    if (line < 0 || size_t(line) >= spieler_->size()) {
-        SquadWarn(kKeinSpielerGewaehlt);
-        return false;
-    }
-    if (spieler_->size() < 2) {
-        SquadWarn("Der letzte Spieler kann nicht\nmehr gel\xC3\xB6scht werden!");
-        return false;
-    }
-    const CSpieler& p = *(*spieler_)[size_t(line)];
-    if (RefuseNational(p)) return false;
+    const CSpieler* gewaehlt = SpielerZumEntfernen(line, kLetzterGeloescht);
+    if (!gewaehlt || RefuseNational(*gewaehlt)) return false;
+    const CSpieler& p = *gewaehlt;
     const bool trainer = staff == LineKind::Trainer;
     const std::string q = std::string("Wollen Sie den ") + (trainer ? "Trainer" : "Manager") +
                           " des Vereins wirklich durch den Spieler " + SquadText(p.Vorname()) + " " + SquadText(p.Nachname()) +
                           " ersetzen?";
     if (!SquadAsk(q, MsgButtons::YesNo)) return false;
-    if (trainer) {
-        trainer_->Nachname(p.Nachname());
-        trainer_->Vorname(p.Vorname());
-        trainer_->GeburtsDatum(p.GeburtsDatum());
-        trainer_->Kompetenz(p.Staerke());
-        trainer_->Alter(p.StoredAlter());
-    } else {
-        manager_->Nachname(p.Nachname());
-        manager_->Vorname(p.Vorname());
-        manager_->GeburtsDatum(p.GeburtsDatum());
-        manager_->Kompetenz(p.Staerke());
-        manager_->Alter(p.StoredAlter());
-    }
+    auto uebernimm = [&p](auto& person) {
+        person.Nachname(p.Nachname());
+        person.Vorname(p.Vorname());
+        person.GeburtsDatum(p.GeburtsDatum());
+        person.Kompetenz(p.Staerke());
+        person.Alter(p.StoredAlter());
+    };
+    if (trainer)
+        uebernimm(*trainer_);
+    else
+        uebernimm(*manager_);
     spieler_->erase(spieler_->begin() + line);
     StoreStaff();
     return true;

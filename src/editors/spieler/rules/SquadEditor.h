@@ -235,6 +235,10 @@ private:
     std::optional<int> Insert(std::unique_ptr<CSpieler> p, int line);
     std::optional<int> Remove(size_t index);
     bool RefuseNational(const CSpieler& p) const;
+    // The player of `line` for a command that takes him out of the squad; null
+    // (with the message) when no player is chosen or he is the last one, whose
+    // refusal `letzter` words.
+    const CSpieler* SpielerZumEntfernen(int line, const char* letzter) const;
     bool AlreadyFetched(const CExSpieler& r) const;
     int mode_ = 1;
     bool bound_ = false;
