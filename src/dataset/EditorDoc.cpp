@@ -42,13 +42,6 @@ constexpr const char* kJournalDatei = "Speichern.jnl";
 
 std::filesystem::path DatenOrdner() { return HostPath(std::string(".") + kDirDataV3); }
 
-// Finishes or rolls back a save that was interrupted, before the data
-// directory is read or written. The board pictures are part of a save too.
-bool StelleDatenHer(std::string& grund) {
-    return RecoverFileTransaction(DatenOrdner() / kJournalDatei, {DatenOrdner(), HostPath(".\\BANDEN\\")},
-                                  &grund);
-}
-
 constexpr const char* kUnterbrochen = "Ein unterbrochenes Speichern konnte nicht abgeschlossen werden:\n";
 
 std::string Format1(const char* text, const std::string& arg) {
@@ -132,7 +125,7 @@ void Loader::LeseListe(CV3File& f, const char* abschnitt, Liste<T>& liste, Make 
 bool Loader::Run() {
     AppState& app = App();
     CV3File f, internat, bonus;
-    if (std::string grund; !StelleDatenHer(grund)) {
+    if (std::string grund; !CEDITORDoc::StelleDatenHer(grund)) {
         fehlertext_ += kUnterbrochen + grund + "\n";
         return false;
     }
@@ -306,6 +299,12 @@ bool Loader::Run() {
 }
 
 }  // namespace
+
+std::filesystem::path CEDITORDoc::Journal() { return DatenOrdner() / kJournalDatei; }
+
+bool CEDITORDoc::StelleDatenHer(std::string& grund) {
+    return RecoverFileTransaction(Journal(), {DatenOrdner(), HostPath(".\\BANDEN\\")}, &grund);
+}
 
 CEDITORDoc::CEDITORDoc() {
     App().DatenVerzeichnis = kDirDataV3;
@@ -612,7 +611,7 @@ bool CEDITORDoc::SpeichernV3Localized() {
     // Every file of the save, the committed crests included, is written under
     // a temporary name first and renamed into place only when all are
     // complete: on disk the data set is wholly the old or wholly the new one.
-    const std::filesystem::path journal = DatenOrdner() / kJournalDatei;
+    const std::filesystem::path journal = Journal();
     FileTransaction tx(journal);
     if (!Saver(Daten()).Run()) return false;
     auto [wappen, bonusWappen] = UebernehmeGeaenderteWappen();

@@ -2,6 +2,7 @@
 // The single document: loads the whole data set from "\DATA.V3\", saves it back
 // and commits or discards the crests staged by the editors. Talks to the user
 // only through App().ui.
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -64,6 +65,14 @@ public:
     // stays set once it was asked for.
     std::function<void()> ProgrammBeenden;
     bool BeendenAngefordert() const { return beendenAngefordert_; }
+
+    // The journal of the transactions over the data directory (a save, a
+    // reinitialisation).
+    static std::filesystem::path Journal();
+    // Finishes or rolls back a transaction that was interrupted, before the
+    // data directory is read or written; false with the reason when it cannot.
+    // The board pictures are part of a save too.
+    static bool StelleDatenHer(std::string& grund);
 
     // Text of the last load's error report (empty after a clean load).
     const std::string& LadeFehler() const { return ladeFehler_; }

@@ -145,8 +145,17 @@ void CEDITORDoc::OnDateiReinitialisierung() {
         if (++kopiert <= kReinitFortschritt) app.ui->ProgressStepIt();
     };
     const std::string original = std::string(".") + kDirDataOrg;
-    bool ok = KopiereOriginaldateien(original, daten, schritt) &&
-              KopiereOriginaldateien(original + kDirWappen, daten + kDirWappen, schritt);
+    // One transaction, as a save: every copy is complete before the first
+    // file is replaced, so a copy that fails leaves the directory as it was.
+    // A save interrupted before is settled first, or it would be completed
+    // over the copies at the next load.
+    std::string grund;
+    bool ok = StelleDatenHer(grund);
+    if (ok) {
+        FileTransaction tx(Journal());
+        ok = KopiereOriginaldateien(original, daten, schritt) &&
+             KopiereOriginaldateien(original + kDirWappen, daten + kDirWappen, schritt) && tx.Commit(&grund);
+    }
     if (!ok) {
         app.ui->ProgressClose();
         app.ui->MessageBox(
