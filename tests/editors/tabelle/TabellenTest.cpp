@@ -275,10 +275,9 @@ protected:
         doc_.SpeicherLoeschen();
         state_.reset();
     }
-    // The exported table with the given cells changed (row index, column, value).
-    static CsvTabelle Mit(Tabellenart art,
+    // The exported table `bild` with the given cells changed (row index, column, value).
+    static CsvTabelle Mit(const Tabellenbild& bild,
                           const std::vector<std::tuple<size_t, std::string, std::string>>& zellen) {
-        const Tabellenbild bild = Exportiere(v3::Daten(), art);
         CsvTabelle t{bild.kopf, bild.zeilen, ','};
         for (const auto& [zeile, spalte, wert] : zellen) t.zeilen[zeile][Spalte(t, spalte)] = wert;
         return t;
@@ -398,9 +397,7 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
         // One export per kind of table: every check must leave it as it is.
         if (!vorher.count(f.art)) vorher.emplace(f.art, Exportiere(v3::Daten(), f.art));
         const Tabellenbild& bild = vorher.at(f.art);
-        CsvTabelle t{bild.kopf, bild.zeilen, ','};
-        for (const auto& [zeile, spalte, wert] : f.zellen) t.zeilen[zeile][Spalte(t, spalte)] = wert;
-        const Uebernahme u = Uebernimm(v3::Daten(), t, f.art, true);
+        const Uebernahme u = Uebernimm(v3::Daten(), Mit(bild, f.zellen), f.art, true);
         EXPECT_EQ(u.fehler, "");
         if (f.spalte.empty()) {
             EXPECT_TRUE(u.Ok());
@@ -418,14 +415,14 @@ TEST_F(TabellenRegeln, RefusesWhatTheEditorsRefuse) {
 TEST_F(TabellenRegeln, AppliedChangesGoThroughTheRecordsSetters) {
     // A coach's birth date: the age follows it.
     const Uebernahme u = Uebernimm(
-        v3::Daten(), Mit(Tabellenart::Trainer, {{1, "GeburtsDatum", "01.01.1960"}}), std::nullopt, false);
+        v3::Daten(), Mit(Exportiere(v3::Daten(), Tabellenart::Trainer), {{1, "GeburtsDatum", "01.01.1960"}}), std::nullopt, false);
     ASSERT_TRUE(u.Ok()) << u.fehler;
     ASSERT_EQ(u.aenderungen.size(), 1u);
     EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "GeburtsDatum"), "1960-01-01");
     EXPECT_EQ(Zelle(Tabellenart::Trainer, 1, "Alter"), std::to_string(App().Saisonstartjahr - 1960));
     // The change names the record and the value with its text.
     const Uebernahme t =
-        Uebernimm(v3::Daten(), Mit(Tabellenart::Trainer, {{1, "Ruf", "6"}}), std::nullopt, false);
+        Uebernimm(v3::Daten(), Mit(Exportiere(v3::Daten(), Tabellenart::Trainer), {{1, "Ruf", "6"}}), std::nullopt, false);
     ASSERT_TRUE(t.Ok());
     ASSERT_EQ(t.aenderungen.size(), 1u);
     EXPECT_EQ(t.aenderungen[0].neu, "6 (keiner)");

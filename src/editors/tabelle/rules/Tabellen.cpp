@@ -23,6 +23,7 @@
 #include "records/Nation.h"
 #include "records/PersonDates.h"
 #include "records/SpielerTexte.h"
+#include "records/TrimWhite.h"
 #include "records/Verein.h"
 
 namespace v3 {
@@ -37,16 +38,10 @@ std::string Utf8(std::string_view cp1252) {
     return Cp1252ToUtf8(cp1252);
 }
 
-std::string Trim(std::string_view s) {
-    const auto a = s.find_first_not_of(" \t");
-    if (a == std::string_view::npos) return {};
-    const auto b = s.find_last_not_of(" \t");
-    return std::string(s.substr(a, b - a + 1));
-}
 
 // A whole number, blanks around it allowed; none for anything else.
 std::optional<int64_t> LiesGanzzahl(std::string_view cell) {
-    const std::string t = Trim(cell);
+    const std::string t = TrimWhite(cell);
     std::string_view s = t;
     if (!s.empty() && s[0] == '+') s.remove_prefix(1);
     if (s.empty() || s.size() > 18) return std::nullopt;
@@ -73,7 +68,7 @@ struct Tag {
 // "TT.MM.JJJJ" (one-digit day and month allowed) or "JJJJ-MM-TT", as a date
 // the calendar holds.
 std::optional<Tag> LiesDatum(const std::string& cell) {
-    const std::string t = Trim(cell);
+    const std::string t = TrimWhite(cell);
     Tag d;
     auto teil = [](std::string_view s, int& out) {
         const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
@@ -110,7 +105,7 @@ std::string DatumNormal(const std::string& cell, const std::string& alt) {
     if (const auto d = LiesDatum(cell)) return DatumText(d->tag, d->monat, d->jahr);
     const auto a = LiesDatum(alt);
     if (!a) return cell;
-    const std::string t = Trim(cell);
+    const std::string t = TrimWhite(cell);
     int x = 0, y = 0, jahr = 0;
     char rest = 0;
     const bool deutsch =
@@ -725,17 +720,8 @@ const Definition<CStadion>& StadionDefinition() {
         d.pruefen = [](const R& r) -> std::optional<Einwand> {
             // Each stand within the places the stadium editor allows.
             for (int t = 0; t < CStadion::kTribuenen; ++t) {
-                Tribuene tr;
-                tr.Platz(Platzart::Steh) = r.Stehplaetze(t);
-                tr.Platz(Platzart::Sitz) = r.Sitzplaetze(t);
-                tr.Platz(Platzart::Logen) = r.Logen(t);
-                const std::string spalte = "Stehplaetze" + std::to_string(t + 1);
-                if (tr.Einheiten() > kTribueneHoechstEinheiten)
-                    return Einwand{spalte, "Es sind zu viele Pl\xC3\xA4tze dieses Typs eingestellt!"};
-                if (tr.Plaetze() < kTribueneMindestPlaetze)
-                    return Einwand{spalte, "Jede Trib\xC3\xBCne mu\xC3\x9F mindestens " +
-                                               std::to_string(kTribueneMindestPlaetze) +
-                                               " Pl\xC3\xA4tze haben!"};
+                const Kapazitaet k = PruefeTribuene(TribueneAus(r, t));
+                if (k != Kapazitaet::Gueltig) return Einwand{"Stehplaetze" + std::to_string(t + 1), KapazitaetText(k)};
             }
             return std::nullopt;
         };
@@ -974,7 +960,7 @@ std::optional<std::vector<Kopfspalte>> OrdneKopf(const Definition<R>& def, const
     std::vector<Kopfspalte> ordnung;
     std::map<std::string, size_t> gesehen;
     for (size_t c = 0; c < kopf.size(); ++c) {
-        const std::string name = Trim(kopf[c]);
+        const std::string name = TrimWhite(kopf[c]);
         const auto it = bekannt.find(name);
         if (it == bekannt.end()) {
             if (fehler)
@@ -1066,7 +1052,7 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
     const CsvZeile kopf = Kopf(def);
     std::vector<size_t> exportPos(ordnung->size());
     for (size_t c = 0; c < ordnung->size(); ++c)
-        exportPos[c] = size_t(std::find(kopf.begin(), kopf.end(), Trim(csv.kopf[c])) - kopf.begin());
+        exportPos[c] = size_t(std::find(kopf.begin(), kopf.end(), TrimWhite(csv.kopf[c])) - kopf.begin());
 
     const auto plaetze = def.plaetze(daten, -1);
     std::unordered_map<std::string, size_t> nachSchluessel;
@@ -1085,7 +1071,7 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
             continue;
         }
         auto ablehnen = [&](size_t c, std::string grund) {
-            u.abgelehnt.push_back({nr, Trim(csv.kopf[c]), WertKurz(zeile[c]), std::move(grund)});
+            u.abgelehnt.push_back({nr, TrimWhite(csv.kopf[c]), WertKurz(zeile[c]), std::move(grund)});
         };
         // Find the record.
         std::vector<std::string> schluessel(def.schluessel.size()), zellen(def.schluessel.size());
@@ -1175,7 +1161,7 @@ Uebernahme UebernimmTyp(const Definition<R>& def, DataSet& daten, const CsvTabel
         if (def.pruefen) {
             if (auto einwand = def.pruefen(neu)) {
                 const auto it = std::find_if(csv.kopf.begin(), csv.kopf.end(), [&](const std::string& h) {
-                    return Trim(h) == einwand->spalte;
+                    return TrimWhite(h) == einwand->spalte;
                 });
                 const std::string wert =
                     it == csv.kopf.end() ? std::string() : zeile[size_t(it - csv.kopf.begin())];

@@ -41,13 +41,7 @@ bool NurLeerzeichen(const std::string& text) { return text.find_first_not_of(" \
 int32_t GespeicherteFlagge(bool gezeigt, int32_t gespeichert) { return gezeigt == (gespeichert != 0) ? gespeichert : int32_t(gezeigt); }
 
 void KapazitaetMelden(Kapazitaet k) {
-    if (k == Kapazitaet::ZuViele) {
-        StadionAchtung("Es sind zu viele Plätze dieses Typs eingestellt!");
-    } else if (k == Kapazitaet::ZuWenige) {
-        char text[96];
-        std::snprintf(text, sizeof text, "Jede Tribüne muß mindestens %d Plätze haben!", int(kTribueneMindestPlaetze));
-        StadionAchtung(text);
-    }
+    if (k != Kapazitaet::Gueltig) StadionAchtung(KapazitaetText(k));
 }
 
 }  // namespace
@@ -72,12 +66,34 @@ int32_t Tribuene::Hoechstens(Platzart a) const {
     return h < 1 ? 0 : int32_t(h);
 }
 
-Kapazitaet PruefeKapazitaet(const std::array<Tribuene, 4>& tribuenen) {
-    for (const auto& t : tribuenen) {
-        if (t.Einheiten() > kTribueneHoechstEinheiten) return Kapazitaet::ZuViele;
-        if (t.Plaetze() < kTribueneMindestPlaetze) return Kapazitaet::ZuWenige;
-    }
+Tribuene TribueneAus(const CStadion& s, int stand) {
+    Tribuene t;
+    t.Platz(Platzart::Logen) = s.Logen(stand);
+    t.Platz(Platzart::Sitz) = s.Sitzplaetze(stand);
+    t.Platz(Platzart::Steh) = s.Stehplaetze(stand);
+    t.dach = s.Dach(stand) != 0;
+    t.heizung = s.WaermeStrahler(stand) != 0;
+    t.zustand = s.Zustand(stand);
+    return t;
+}
+
+Kapazitaet PruefeTribuene(const Tribuene& t) {
+    if (t.Einheiten() > kTribueneHoechstEinheiten) return Kapazitaet::ZuViele;
+    if (t.Plaetze() < kTribueneMindestPlaetze) return Kapazitaet::ZuWenige;
     return Kapazitaet::Gueltig;
+}
+
+Kapazitaet PruefeKapazitaet(const std::array<Tribuene, 4>& tribuenen) {
+    for (const auto& t : tribuenen)
+        if (const Kapazitaet k = PruefeTribuene(t); k != Kapazitaet::Gueltig) return k;
+    return Kapazitaet::Gueltig;
+}
+
+std::string KapazitaetText(Kapazitaet k) {
+    if (k == Kapazitaet::ZuViele) return "Es sind zu viele Plätze dieses Typs eingestellt!";
+    if (k == Kapazitaet::ZuWenige)
+        return "Jede Tribüne muß mindestens " + std::to_string(kTribueneMindestPlaetze) + " Plätze haben!";
+    return {};
 }
 
 CStadionEditor::CStadionEditor(const CStadion& s, bool heizungGesperrt) : heizungGesperrt_(heizungGesperrt) {
@@ -85,13 +101,7 @@ CStadionEditor::CStadionEditor(const CStadion& s, bool heizungGesperrt) : heizun
     name = s.Name();
     ort = s.Ort();
     for (int i = 0; i < CStadion::kTribuenen; ++i) {
-        Tribuene& t = tribuenen[size_t(i)];
-        t.Platz(Platzart::Logen) = s.Logen(i);
-        t.Platz(Platzart::Sitz) = s.Sitzplaetze(i);
-        t.Platz(Platzart::Steh) = s.Stehplaetze(i);
-        t.dach = s.Dach(i) != 0;
-        t.heizung = s.WaermeStrahler(i) != 0;
-        t.zustand = s.Zustand(i);
+        tribuenen[size_t(i)] = TribueneAus(s, i);
         laufbahn = laufbahn || s.LaufBahn(i) != 0;
     }
     heim = s.HeimTribuene();

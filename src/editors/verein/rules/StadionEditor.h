@@ -41,9 +41,16 @@ struct Tribuene {
     int32_t Hoechstens(Platzart a) const;
 };
 
+// Stand `stand` (0..3) of a stadium as the editor keeps it.
+Tribuene TribueneAus(const CStadion& s, int stand);
+
 enum class Kapazitaet { Gueltig, ZuViele, ZuWenige };
+// One stand against the limits of its places.
+Kapazitaet PruefeTribuene(const Tribuene& t);
 // The stands in the order 0..3: the first that breaks a limit decides.
 Kapazitaet PruefeKapazitaet(const std::array<Tribuene, 4>& tribuenen);
+// The message of a broken limit (UTF-8); empty for Gueltig.
+std::string KapazitaetText(Kapazitaet k);
 
 struct StadionUebersicht {
     int64_t stehOffen = 0, stehUeberdacht = 0;
